@@ -1,0 +1,4 @@
+#include "board/Principal.h"
+
+void Principal::IniciarBarra(int16_t) {}
+void Principal::MedirBarra() {}
