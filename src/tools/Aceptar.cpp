@@ -14,5 +14,4 @@ void Principal::Aceptar_Click()
     }
 }
 
-void Principal::AceptarCarga() {}
 void Principal::AceptarArea() {}

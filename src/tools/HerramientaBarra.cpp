@@ -3,3 +3,4 @@
 void Principal::ClicBarra(const EventoPuntero&) {}
 void Principal::MoverBarra(const EventoPuntero&) {}
 void Principal::AceptarBarra() {}
+void Principal::DescartarBarraAbierta() {}

@@ -25,4 +25,3 @@ void Principal::SeleccionarBarra() {}
 void Principal::SeleccionarArea() {}
 void Principal::SeleccionarNuevo() {}
 void Principal::NuevoProyecto() {}
-void Principal::DescartarBarraAbierta() {}

@@ -1,0 +1,3 @@
+#include "board/Principal.h"
+
+void Principal::AceptarCarga() {}
