@@ -1,3 +1,4 @@
+#include "board/Dibujos.h"
 #include "board/Principal.h"
 #include "model/Modulo.h"
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(TituloAplicacion);
+    QApplication::setWindowIcon(IconoAplicacion());
     Modulo modulo;
     Principal principal(modulo);
     principal.show();

@@ -4,6 +4,8 @@
 
 #include <QPainterPath>
 
+#include <iterator>
+
 // The icons of the tool and command buttons, on a 32 x 32 grid. Every shape
 // keeps a pixel of margin so that the pressed look of a button does not clip it.
 

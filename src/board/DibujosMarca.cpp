@@ -5,6 +5,8 @@
 #include <QLinearGradient>
 #include <QtMath>
 
+#include <utility>
+
 // The program's own marks: the logo and application icon, the teaching
 // institution's logo and the splash background.
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/Colores.h"
 #include "board/Coordenadas.h"
 #include "board/Elementos.h"
 #include "board/Tablero.h"
@@ -20,15 +21,6 @@ class QToolButton;
 class Inicio;
 
 inline const QString TituloAplicacion = QStringLiteral("Vexo.Parvu.Trabina");
-
-// Board colours.
-inline const QColor ColorNodo(255, 0, 0);
-inline const QColor ColorBarra(247, 187, 106);     // before a calculation, and zero force
-inline const QColor ColorCompresion(0, 0, 255);
-inline const QColor ColorTraccion(255, 0, 0);
-inline const QColor ColorSeleccion(0, 255, 0);
-inline const QColor ColorLineaCarga(0, 128, 64);
-inline const QColor ColorTextoCarga(0, 128, 0);
 
 // Tool codes: the index of each tool button.
 enum Herramientas : int16_t {

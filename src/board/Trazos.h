@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/Colores.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPixmap>
@@ -12,11 +14,11 @@
 
 namespace Paleta {
 // The board's own colours.
-inline const QColor Nodo(255, 0, 0);
-inline const QColor Barra(247, 187, 106);
-inline const QColor Carga(0, 128, 64);
-inline const QColor Compresion(0, 0, 255);
-inline const QColor Traccion(255, 0, 0);
+inline const QColor Nodo = ColorNodo;
+inline const QColor Barra = ColorBarra;
+inline const QColor Carga = ColorLineaCarga;
+inline const QColor Compresion = ColorCompresion;
+inline const QColor Traccion = ColorTraccion;
 // A darker rim lets the light bar colour read on white and grey.
 inline const QColor BordeBarra(201, 132, 48);
 // Outlines, supports and lettering; its lighter tone for fills and hatching.

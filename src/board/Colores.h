@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+
+// The board's colours, shared by the board elements and the drawn pictures.
+inline const QColor ColorNodo(255, 0, 0);
+inline const QColor ColorBarra(247, 187, 106); // before a calculation, and zero force
+inline const QColor ColorCompresion(0, 0, 255);
+inline const QColor ColorTraccion(255, 0, 0);
+inline const QColor ColorSeleccion(0, 255, 0);
+inline const QColor ColorLineaCarga(0, 128, 64);
+inline const QColor ColorTextoCarga(0, 128, 0);
