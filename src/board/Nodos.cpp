@@ -5,7 +5,6 @@
 
 #include <QGroupBox>
 #include <QToolButton>
-
 #include <cmath>
 
 namespace {
