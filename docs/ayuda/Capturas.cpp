@@ -1,0 +1,262 @@
+#include "Capturas.h"
+
+#include "Ejemplo.h"
+#include "board/Principal.h"
+#include "model/Numeros.h"
+#include "shell/Acerca.h"
+#include "shell/Inicio.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+
+namespace {
+
+// What the guide's hand calculation gives, tension positive, as the board shows it.
+constexpr std::array<double, 9> FuerzasEsperadas { 700, 0, -400, -700, 0, -700, -700, -424.3, 989.9 };
+
+// The pointer is put a little below and left of A, where the node tool's
+// 0.05 m grid snaps to (1, 1).
+constexpr double PunteroNodoA = 0.98;
+
+// The board's top-left corner, in logical pixels, holds the example with its
+// load lines and supports once the drawing area is 8 m by 4.45 m.
+const QRect RecorteEjemplo(0, 0, 260, 168);
+
+class Recorrido {
+public:
+    Recorrido()
+        : p(modulo, Principal::Arranque::ConPresentacion)
+    {
+    }
+
+    Capturas Tomar();
+
+private:
+    void Presentacion();
+    void ColocarNodos();
+    void DibujarBarras();
+    void ApoyosYCargas();
+    void CalcularYResultados();
+    void VentanaAcerca();
+    void Verificar();
+
+    EventoPuntero EnMetros(double x, double y) const;
+    EventoPuntero EnNodo(int n) const;
+    void Mover(const EventoPuntero& e) { p.Diagrama_MouseMove(e); }
+    void Clic(const EventoPuntero& e);
+    void Herramienta(int codigo) { p.Herramienta[static_cast<size_t>(codigo)]->click(); }
+    void Escribir(const QString& primero, const QString& segundo);
+    void Capturar(const QString& nombre, QWidget* ventana);
+    void CapturarTablero(const QString& nombre);
+    void CapturarParte(const QString& nombre);
+    void Avisar(const QString& texto) { resultado.avisos << texto; }
+
+    Modulo modulo;
+    Principal p;
+    Capturas resultado;
+};
+
+EventoPuntero Recorrido::EnMetros(double x, double y) const
+{
+    return { 1, 0, static_cast<float>(p.coordenadas.ATwips(x, Eje::X)),
+        static_cast<float>(p.coordenadas.ATwips(y, Eje::Y)) };
+}
+
+EventoPuntero Recorrido::EnNodo(int n) const
+{
+    const ejemplo::Punto& punto = ejemplo::Nodos[static_cast<size_t>(n - 1)];
+    return EnMetros(punto.x, punto.y);
+}
+
+void Recorrido::Clic(const EventoPuntero& e)
+{
+    Mover(e);
+    p.Diagrama_MouseDown(e);
+}
+
+void Recorrido::Escribir(const QString& primero, const QString& segundo)
+{
+    p.Prin->setText(primero);
+    p.Angulo->setText(segundo);
+}
+
+void Recorrido::Capturar(const QString& nombre, QWidget* ventana)
+{
+    QCoreApplication::processEvents();
+    resultado.imagenes.insert(nombre, ventana->grab().toImage());
+}
+
+// The part of the board where the example lies, larger on paper than the whole window.
+void Recorrido::CapturarTablero(const QString& nombre)
+{
+    QCoreApplication::processEvents();
+    resultado.imagenes.insert(nombre, p.Diagrama->viewport()->grab(RecorteEjemplo).toImage());
+}
+
+// The window from its tool buttons down to the part of the board with the example.
+void Recorrido::CapturarParte(const QString& nombre)
+{
+    QCoreApplication::processEvents();
+    const QPoint tablero = p.Diagrama->viewport()->mapTo(&p, QPoint(0, 0));
+    const QRect parte(0, 0, p.width(), tablero.y() + RecorteEjemplo.height());
+    resultado.imagenes.insert(nombre, p.grab(parte).toImage());
+}
+
+void Recorrido::Presentacion()
+{
+    if (!p.inicio) {
+        Avisar(QStringLiteral("no splash window at start"));
+        return;
+    }
+    Capturar(QStringLiteral("inicio"), p.inicio);
+    p.inicio->Timer1_Timer(); // the hand-over, without waiting five seconds
+    QCoreApplication::processEvents();
+    Capturar(QStringLiteral("principal"), &p);
+    Capturar(QStringLiteral("herramientas"), p.Frame1);
+}
+
+void Recorrido::ColocarNodos()
+{
+    Herramienta(HerrArea);
+    Escribir(QString::fromLatin1(ejemplo::AnchoArea), QString::fromLatin1(ejemplo::AltoArea));
+    p.Aceptar->click();
+    // Node A with the mouse: the panel shows the snapped position before the click.
+    Herramienta(HerrNodo);
+    const EventoPuntero cercaDeA = EnMetros(PunteroNodoA, PunteroNodoA);
+    Mover(cercaDeA);
+    CapturarParte(QStringLiteral("nodo"));
+    p.Diagrama_MouseDown(cercaDeA);
+    // The others typed, as exact coordinates.
+    for (size_t i = 1; i < ejemplo::Nodos.size(); ++i) {
+        Herramienta(HerrNodo);
+        Escribir(FormatoGeneral(ejemplo::Nodos[i].x, Separador::Punto),
+            FormatoGeneral(ejemplo::Nodos[i].y, Separador::Punto));
+        p.Aceptar->click();
+    }
+    CapturarTablero(QStringLiteral("nodos"));
+}
+
+void Recorrido::DibujarBarras()
+{
+    int numero = 0;
+    for (const ejemplo::Barra& barra : ejemplo::Barras) {
+        ++numero;
+        Herramienta(HerrBarra);
+        Clic(EnNodo(barra.inicio));
+        if (numero == ejemplo::BarraEnDibujo) {
+            // Part of the way to its end node, the rubber band and the live length and angle.
+            const ejemplo::Punto& a = ejemplo::Nodos[static_cast<size_t>(barra.inicio - 1)];
+            const ejemplo::Punto& b = ejemplo::Nodos[static_cast<size_t>(barra.fin - 1)];
+            Mover(EnMetros(a.x + 0.6 * (b.x - a.x), a.y + 0.6 * (b.y - a.y)));
+            CapturarParte(QStringLiteral("barra"));
+        }
+        Clic(EnNodo(barra.fin));
+    }
+    CapturarTablero(QStringLiteral("barras"));
+}
+
+void Recorrido::ApoyosYCargas()
+{
+    Herramienta(HerrApoyos);
+    Clic(EnNodo(ejemplo::ApoyoFijo));
+    Clic(EnNodo(ejemplo::ApoyoMovil));
+    bool primera = true;
+    for (const ejemplo::Carga& carga : ejemplo::Cargas) {
+        Herramienta(HerrCarga);
+        Clic(EnNodo(carga.nodo));
+        Escribir(QString::fromLatin1(carga.magnitud), QString::fromLatin1(carga.angulo));
+        if (primera)
+            CapturarParte(QStringLiteral("carga"));
+        primera = false;
+        p.Aceptar->click();
+    }
+    CapturarTablero(QStringLiteral("cercha"));
+}
+
+void Recorrido::CalcularYResultados()
+{
+    p.Calcular->click();
+    Capturar(QStringLiteral("calculada"), &p);
+    CapturarTablero(QStringLiteral("resuelta"));
+    // The results window is modal: it is grabbed, used and closed from a timer
+    // while the button's click waits for it.
+    QTimer sondeo;
+    QObject::connect(&sondeo, &QTimer::timeout, [&] {
+        auto* ventana = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!ventana)
+            return;
+        sondeo.stop();
+        Capturar(QStringLiteral("resultados"), ventana);
+        auto* lista = ventana->findChild<QListWidget*>();
+        if (lista && lista->count() >= ejemplo::BarraSeleccionada) {
+            QListWidgetItem* fila = lista->item(ejemplo::BarraSeleccionada - 1);
+            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(fila).center());
+            CapturarTablero(QStringLiteral("seleccion"));
+        }
+        ventana->reject();
+    });
+    sondeo.start(20);
+    p.Resultados->click();
+    sondeo.stop();
+}
+
+void Recorrido::VentanaAcerca()
+{
+    Acerca acerca(&p);
+    acerca.show();
+    Capturar(QStringLiteral("acerca"), &acerca);
+}
+
+void Recorrido::Verificar()
+{
+    if (p.coordenadas.AnchoDibujo != 8 || p.coordenadas.AltoDibujo != 4.45)
+        Avisar(QStringLiteral("drawing area not 8 x 4.45"));
+    if (modulo.NumNodos != static_cast<int16_t>(ejemplo::Nodos.size()))
+        Avisar(QStringLiteral("%1 nodes instead of 6").arg(modulo.NumNodos));
+    for (int n = 1; n <= modulo.NumNodos && n <= 6; ++n) {
+        const NodoRec& nodo = modulo.Nodos[static_cast<size_t>(n)];
+        const ejemplo::Punto& punto = ejemplo::Nodos[static_cast<size_t>(n - 1)];
+        if (nodo.X != punto.x || nodo.Y != punto.y)
+            Avisar(QStringLiteral("node %1 at (%2, %3)")
+                       .arg(n)
+                       .arg(FormatoGeneral(nodo.X, Separador::Punto), FormatoGeneral(nodo.Y, Separador::Punto)));
+    }
+    if (modulo.NumBarras != static_cast<int16_t>(ejemplo::Barras.size()))
+        Avisar(QStringLiteral("%1 bars instead of 9").arg(modulo.NumBarras));
+    for (int b = 1; b <= modulo.NumBarras && b <= 9; ++b) {
+        const double fuerza = -modulo.Barras[static_cast<size_t>(b)].Fuerza;
+        if (std::abs(fuerza - FuerzasEsperadas[static_cast<size_t>(b - 1)]) > 0.05)
+            Avisar(QStringLiteral("bar %1 shows %2").arg(b).arg(FormatoGeneral(fuerza, Separador::Punto)));
+    }
+    for (const char* nombre : { "resultados", "seleccion" })
+        if (!resultado.imagenes.contains(QString::fromLatin1(nombre)))
+            Avisar(QStringLiteral("no picture '%1'").arg(QString::fromLatin1(nombre)));
+}
+
+Capturas Recorrido::Tomar()
+{
+    p.show();
+    Presentacion();
+    ColocarNodos();
+    DibujarBarras();
+    ApoyosYCargas();
+    CalcularYResultados();
+    VentanaAcerca();
+    Verificar();
+    return resultado;
+}
+
+} // namespace
+
+Capturas TomarCapturas()
+{
+    Recorrido recorrido;
+    return recorrido.Tomar();
+}
