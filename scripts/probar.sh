@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds without warnings, and runs the whole suite:
-# once normally, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once normally, once under AddressSanitizer and UndefinedBehaviorSanitizer
+# (with fewer random events), then fuzzes the number rules for a bounded time.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 cd "$raiz"
@@ -9,4 +10,6 @@ cd "$raiz"
 (cd build && ctest --output-on-failure -j2)
 
 ./scripts/preparar.sh pruebas build-asan -DTRABINA_WERROR=ON -DTRABINA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-(cd build-asan && TRABINA_SANITIZADO=1 ctest --output-on-failure -j2 -LE sin-sanitizar)
+(cd build-asan && TRABINA_SANITIZADO=1 ctest --output-on-failure -j2 -LE xvfb)
+
+./scripts/fuzz.sh 60 build-fuzz
