@@ -1,3 +1,4 @@
+#include "MedirArranque.h"
 #include "board/Dibujos.h"
 #include "board/Principal.h"
 #include "model/Modulo.h"
@@ -12,5 +13,6 @@ int main(int argc, char* argv[])
     Modulo modulo;
     Principal principal(modulo);
     principal.show();
+    MedirArranque(principal);
     return QApplication::exec();
 }

@@ -167,8 +167,10 @@ void Principal::crearPanelDatos()
     Ubicar(Aceptar, 7320, 180, 1575, 465);
     Label1->setBuddy(Prin);
     Label2->setBuddy(Angulo);
-    Rotular(Prin, QStringLiteral("Valor principal"), QString());
-    Rotular(Angulo, QStringLiteral("Valor secundario"), QString());
+    // No fixed name: a screen reader names each box by its buddy caption,
+    // which changes with the tool ("X(m): ", "Longitud(m): "...).
+    Prin->setAccessibleDescription(QStringLiteral("Primer valor de los parámetros"));
+    Angulo->setAccessibleDescription(QStringLiteral("Segundo valor de los parámetros"));
     Rotular(Aceptar, Aceptar->text(), QStringLiteral("Confirmar los parámetros"));
     Datos->setEnabled(false);
     connect(Aceptar, &QPushButton::clicked, this, &Principal::Aceptar_Click);
@@ -223,6 +225,7 @@ void Principal::crearBarraEstado()
     Panel[2]->setToolTip(QStringLiteral("Posición del cursor en X"));
     Panel[3]->setToolTip(QStringLiteral("Posición del cursor en Y"));
     Rotular(Panel[1], QStringLiteral("Area de mensajes"), QString());
+    Panel[1]->setAccessibleDescription(QStringLiteral("Indicaciones y resultados"));
     Rotular(Panel[2], QStringLiteral("X(m):"), Panel[2]->toolTip());
     Rotular(Panel[3], QStringLiteral("Y(m):"), Panel[3]->toolTip());
     for (int i = 1; i <= 3; ++i)

@@ -1,204 +1,84 @@
-// Bars on the board: the live length and angle of a bar, open or closed at
-// nodes, and what opening a bar sets up.
+// Bars on the board: the live length and angle of a bar, open and then closed
+// at a node, and what opening a bar sets up.
 
-#include "board/Principal.h"
-
-#include <QLineEdit>
-#include <QToolButton>
-#include <QtTest>
-
-namespace {
-
-// With the start size (10 m x 5 m) a metre is 485 twips across and 540 down,
-// from x = 150 and y = 2700: these points convert exactly both ways.
-float Xt(double x)
-{
-    return static_cast<float>(150 + 485 * x);
-}
-
-float Yt(double y)
-{
-    return static_cast<float>(2700 - 540 * y);
-}
-
-// A press inside a node's dot, off its point; also inside the search square
-// of a node at the top edge, which starts at y = 0.
-EventoPuntero ClicEn(double x, double y)
-{
-    return {1, 0, Xt(x) + 30, Yt(y) + 20};
-}
-
-// A pointer position far from every row's end, so that each row proves the
-// texts were rewritten rather than left over.
-constexpr float SenueloX = 8000;
-constexpr float SenueloY = 6000;
-
-} // namespace
+#include "tools/VentanaPrueba.h"
 
 class PruebaBarras : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
-    void barraAbierta_data() { tabla(); }
-    void barraAbierta();
-    void barraCerrada_data() { tabla(); }
-    void barraCerrada();
-    void conAlturaDoble_data();
-    void conAlturaDoble();
-    void iniciarBarra();
-    void textosConPuntoEnRegionConComa();
+    // The boxes are read back as numbers: "." even in a comma region.
+    void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
-private:
-    static void tabla();
+    void medida_data()
+    {
+        // inicio: metres; textos: length and angle; alturaDoble: the size tool has set the height.
+        Columnas<QPointF, QPointF, QString, bool>("inicio", "fin", "textos", "alturaDoble");
+        // 3-4-5 triangles in the four quadrants: atan(4/3) = 53.13 degrees.
+        Fila("first quadrant", QPointF(4, 1), QPointF(7, 5), "5 53.1", false);
+        Fila("second quadrant", QPointF(4, 1), QPointF(1, 5), "5 126.8", false);
+        Fila("third quadrant", QPointF(4, 5), QPointF(1, 1), "5 233.1", false);
+        Fila("fourth quadrant", QPointF(4, 5), QPointF(7, 1), "5 306.8", false);
+        // sqrt(2) = 1.414 cut to 1.41; atan(1) * 1800 / 3.141592 = 450.00008.
+        Fila("diagonal up", QPointF(1, 1), QPointF(2, 2), "1.41 45", false);
+        Fila("diagonal down", QPointF(2, 2), QPointF(1, 1), "1.41 225", false);
+        // atan(-1): -450.00008 goes down to -451, so 180 - 45.1.
+        Fila("short pi, second quadrant", QPointF(2, 1), QPointF(1, 2), "1.41 134.9", false);
+        Fila("short pi, fourth quadrant", QPointF(1, 2), QPointF(2, 1), "1.41 314.9", false);
+        Fila("horizontal right", QPointF(1, 1), QPointF(3, 1), "2 0", false);
+        Fila("horizontal left", QPointF(3, 1), QPointF(1, 1), "2 180", false);
+        // sqrt(5) = 2.236 is cut, not rounded; atan(0.5) = 26.56 degrees.
+        Fila("length truncated", QPointF(1, 1), QPointF(3, 2), "2.23 26.5", false);
+        Fila("length truncated, height set", QPointF(1, 1), QPointF(3, 2), "2.23 26.5", true);
+        // Regression: equal x used to leave the previous angle in the box.
+        Fila("vertical up", QPointF(2, 1), QPointF(2, 3), "2 90", false);
+        Fila("vertical down", QPointF(2, 3), QPointF(2, 1), "2 270", false);
+    }
+    void medida()
+    {
+        const auto [inicio, fin, textos, alturaDoble]
+            = Datos<QPointF, QPointF, QString, bool>("inicio", "fin", "textos", "alturaDoble");
+        Ventana v;
+        if (alturaDoble)
+            v.p.coordenadas.FijarTamano(10, 5);
+        v.p.AgregarNodo(inicio.x(), inicio.y());
+        v.p.AgregarNodo(fin.x(), fin.y());
+        v.Elegir(HerrBarra);
+        // Presses land inside a dot off its point, also where the search square starts at the top edge.
+        const auto clicEn = [&](QPointF n) { v.p.Diagrama_MouseDown({ 1, 0, Xt(n.x()) + 30, Yt(n.y()) + 20 }); };
+        clicEn(inicio);
+        // A far pointer first, so that each text is seen to be rewritten.
+        const EventoPuntero lejos { 0, 0, 8000, 6000 };
+        v.p.Diagrama_MouseMove(lejos);
+        QVERIFY(v.p.Prin->text() + " " + v.p.Angulo->text() != textos);
+        v.Mover(fin.x(), fin.y());
+        QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), textos);
+        // Closed by a press on node 2: the line goes onto its point, measured again.
+        v.p.Diagrama_MouseMove(lejos);
+        clicEn(fin);
+        QCOMPARE(v.m.Barras[1].NodoFinal, int16_t(2));
+        QCOMPARE(v.p.Barra[1]->item->line(), QLineF(Xt(inicio.x()), Yt(inicio.y()), Xt(fin.x()), Yt(fin.y())));
+        QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), textos);
+        QCOMPARE(QString("%1 %2").arg(v.m.Barras[1].Longitud).arg(v.m.Barras[1].Angulo), textos);
+    }
+
+    void iniciarBarra()
+    {
+        Ventana v;
+        for (QPointF n : { QPointF(1, 1), QPointF(2, 2), QPointF(6, 3) })
+            v.p.AgregarNodo(n.x(), n.y());
+        v.p.Herramienta[HerrArea]->setEnabled(true); // so that opening the bar is seen to disable it
+        v.p.Barra[1]->FijarFin(10, 20);
+        v.p.IniciarBarra(3);
+        QCOMPARE(v.m.NumBarras, int16_t(1));
+        const BarraRec& b = v.m.Barras[1];
+        QCOMPARE(QString::asprintf("%d %d %g %g %g", b.NodoInicial, b.NodoFinal, b.Angulo, b.Longitud, b.Fuerza),
+            "3 0 0 0 0");
+        // From node C's point (150 + 6 * 485, 2700 - 3 * 540); the end waits for the next pointer move.
+        QCOMPARE(v.p.Barra[1]->item->line(), QLineF(3060, 1080, 10, 20));
+        QVERIFY(v.p.Barra[1]->EsVisible() && !v.p.Barra[2]->EsVisible());
+        QVERIFY(!v.p.Herramienta[HerrArea]->isEnabled());
+    }
 };
-
-void PruebaBarras::tabla()
-{
-    QTest::addColumn<double>("x1");
-    QTest::addColumn<double>("y1");
-    QTest::addColumn<double>("x2");
-    QTest::addColumn<double>("y2");
-    QTest::addColumn<QString>("longitud");
-    QTest::addColumn<QString>("angulo");
-    // 3-4-5 triangles in the four quadrants: atan(4/3) = 53.13 degrees.
-    QTest::newRow("first quadrant") << 4.0 << 1.0 << 7.0 << 5.0 << "5" << "53.1";
-    QTest::newRow("second quadrant") << 4.0 << 1.0 << 1.0 << 5.0 << "5" << "126.8";
-    QTest::newRow("third quadrant") << 4.0 << 5.0 << 1.0 << 1.0 << "5" << "233.1";
-    QTest::newRow("fourth quadrant") << 4.0 << 5.0 << 7.0 << 1.0 << "5" << "306.8";
-    // sqrt(2) = 1.414 cut to 1.41; atan(1) * 1800 / 3.141592 = 450.00008.
-    QTest::newRow("diagonal up") << 1.0 << 1.0 << 2.0 << 2.0 << "1.41" << "45";
-    QTest::newRow("diagonal down") << 2.0 << 2.0 << 1.0 << 1.0 << "1.41" << "225";
-    // atan(-1): -450.00008 rounds down to -451, so 180 - 45.1.
-    QTest::newRow("short pi, second quadrant") << 2.0 << 1.0 << 1.0 << 2.0 << "1.41" << "134.9";
-    QTest::newRow("short pi, fourth quadrant") << 1.0 << 2.0 << 2.0 << 1.0 << "1.41" << "314.9";
-    QTest::newRow("horizontal right") << 1.0 << 1.0 << 3.0 << 1.0 << "2" << "0";
-    QTest::newRow("horizontal left") << 3.0 << 1.0 << 1.0 << 1.0 << "2" << "180";
-    // sqrt(5) = 2.236 is cut, not rounded; atan(0.5) = 26.56 degrees.
-    QTest::newRow("length truncated") << 1.0 << 1.0 << 3.0 << 2.0 << "2.23" << "26.5";
-    // Regression: equal x used to leave the previous angle in the box.
-    QTest::newRow("vertical up") << 2.0 << 1.0 << 2.0 << 3.0 << "2" << "90";
-    QTest::newRow("vertical down") << 2.0 << 3.0 << 2.0 << 1.0 << "2" << "270";
-}
-
-void PruebaBarras::barraAbierta()
-{
-    QFETCH(double, x1);
-    QFETCH(double, y1);
-    QFETCH(double, x2);
-    QFETCH(double, y2);
-    QFETCH(QString, longitud);
-    QFETCH(QString, angulo);
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QVERIFY(p.AgregarNodo(x1, y1));
-    p.Herramienta_Click(HerrBarra);
-    p.Diagrama_MouseDown(ClicEn(x1, y1));
-    QCOMPARE(m.NumBarras, int16_t(1));
-    p.Diagrama_MouseMove({0, 0, SenueloX, SenueloY});
-    QVERIFY(p.Angulo->text() != angulo);
-    p.Diagrama_MouseMove({0, 0, Xt(x2), Yt(y2)});
-    QCOMPARE(p.Barra[1]->X2, Xt(x2));
-    QCOMPARE(p.Barra[1]->Y2, Yt(y2));
-    QCOMPARE(p.Prin->text(), longitud);
-    QCOMPARE(p.Angulo->text(), angulo);
-    QCOMPARE(m.Barras[1].NodoFinal, int16_t(0));
-}
-
-void PruebaBarras::barraCerrada()
-{
-    QFETCH(double, x1);
-    QFETCH(double, y1);
-    QFETCH(double, x2);
-    QFETCH(double, y2);
-    QFETCH(QString, longitud);
-    QFETCH(QString, angulo);
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QVERIFY(p.AgregarNodo(x1, y1));
-    QVERIFY(p.AgregarNodo(x2, y2));
-    p.Herramienta_Click(HerrBarra);
-    p.Diagrama_MouseDown(ClicEn(x1, y1));
-    p.Diagrama_MouseMove({0, 0, SenueloX, SenueloY});
-    // The press is off node B's point; the line goes onto the point.
-    p.Diagrama_MouseDown(ClicEn(x2, y2));
-    QCOMPARE(m.Barras[1].NodoFinal, int16_t(2));
-    QCOMPARE(p.Barra[1]->X2, Xt(x2));
-    QCOMPARE(p.Barra[1]->Y2, Yt(y2));
-    QCOMPARE(p.Prin->text(), longitud);
-    QCOMPARE(p.Angulo->text(), angulo);
-    QCOMPARE(m.Barras[1].Longitud, longitud.toDouble());
-    QCOMPARE(m.Barras[1].Angulo, angulo.toDouble());
-}
-
-void PruebaBarras::conAlturaDoble_data()
-{
-    QTest::addColumn<bool>("cerrada");
-    QTest::newRow("open") << false;
-    QTest::newRow("closed") << true;
-}
-
-// Once the size tool has set the height, Y converts in double precision; the
-// points still convert exactly, so the texts are those of the start size.
-void PruebaBarras::conAlturaDoble()
-{
-    QFETCH(bool, cerrada);
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    p.coordenadas.FijarTamano(10, 5);
-    QVERIFY(p.AgregarNodo(1, 1));
-    if (cerrada)
-        QVERIFY(p.AgregarNodo(3, 2));
-    p.Herramienta_Click(HerrBarra);
-    p.Diagrama_MouseDown(ClicEn(1, 1));
-    p.Diagrama_MouseMove({0, 0, Xt(3), Yt(2)});
-    if (cerrada)
-        p.Diagrama_MouseDown(ClicEn(3, 2));
-    QCOMPARE(p.Prin->text(), QStringLiteral("2.23"));
-    QCOMPARE(p.Angulo->text(), QStringLiteral("26.5"));
-}
-
-void PruebaBarras::iniciarBarra()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QVERIFY(p.AgregarNodo(1, 1));
-    QVERIFY(p.AgregarNodo(2, 2));
-    QVERIFY(p.AgregarNodo(6, 3));
-    // Re-enabled by hand so that the opening is seen to disable it.
-    p.Herramienta[HerrArea]->setEnabled(true);
-    p.Barra[1]->FijarFin(10, 20);
-    p.IniciarBarra(3);
-    QCOMPARE(m.NumBarras, int16_t(1));
-    QCOMPARE(m.Barras.size(), size_t(2));
-    QCOMPARE(m.Barras[1].NodoInicial, int16_t(3));
-    QCOMPARE(m.Barras[1].NodoFinal, int16_t(0));
-    QCOMPARE(m.Barras[1].Angulo, 0.0);
-    QCOMPARE(m.Barras[1].Longitud, 0.0);
-    QCOMPARE(m.Barras[1].Fuerza, 0.0);
-    QVERIFY(p.Barra[1]->EsVisible());
-    // Node C at (6, 3): 150 + 6 * 485 = 3060, 2700 - 3 * 540 = 1080.
-    QCOMPARE(p.Barra[1]->X1, 3060.0f);
-    QCOMPARE(p.Barra[1]->Y1, 1080.0f);
-    // The end waits for the next pointer move.
-    QCOMPARE(p.Barra[1]->X2, 10.0f);
-    QCOMPARE(p.Barra[1]->Y2, 20.0f);
-    QVERIFY(!p.Herramienta[HerrArea]->isEnabled());
-    QVERIFY(!p.Barra[2]->EsVisible());
-}
-
-// The boxes are read back as numbers, so they keep "." whatever the region.
-void PruebaBarras::textosConPuntoEnRegionConComa()
-{
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QVERIFY(p.AgregarNodo(2, 1));
-    p.Herramienta_Click(HerrBarra);
-    p.Diagrama_MouseDown(ClicEn(2, 1));
-    p.Diagrama_MouseMove({0, 0, Xt(1), Yt(2)});
-    QCOMPARE(p.Prin->text(), QStringLiteral("1.41"));
-    QCOMPARE(p.Angulo->text(), QStringLiteral("134.9"));
-}
 
 QTEST_MAIN(PruebaBarras)
 #include "tst_barras.moc"

@@ -1,268 +1,148 @@
-// The main window as it starts: controls, pools, readout and forwarding.
+// The main window as it starts: its controls, the pools of board elements,
+// the pointer readout and what the board does with real pointer events.
 
-#include "board/Principal.h"
-
-#include <QButtonGroup>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QToolButton>
-#include <QtTest>
+#include "tools/VentanaPrueba.h"
 
 class PruebaPrincipal : public QObject {
     Q_OBJECT
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
-    void titulo();
-    void herramientasAlInicio_data();
-    void herramientasAlInicio();
-    void comandosAlInicio();
-    void panelDeDatosAlInicio();
-    void tableroVacio();
-    void poolsFormateados();
-    void barraDeEstadoAlInicio();
-    void lecturaDelPuntero_data();
-    void lecturaDelPuntero();
-    void lecturaConComaRegional();
-    void movimientoRealDelRaton();
-    void ejesNoPasanElPuntero();
-    void presionLimpiaElMensaje();
-};
 
-void PruebaPrincipal::titulo()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QCOMPARE(p.windowTitle(), QStringLiteral("Cálculo de Cerchas por el metodo de los nodos (Vexo.Parvu.Trabina)"));
-}
-
-void PruebaPrincipal::herramientasAlInicio_data()
-{
-    QTest::addColumn<int>("codigo");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("tooltip");
-    QTest::addColumn<int>("leftTwips");
-    QTest::addColumn<bool>("habilitada");
-    QTest::newRow("supports") << 0 << "Apoyo" << "Apoyo de estructura" << 2760 << false;
-    QTest::newRow("load") << 1 << "Carga" << "Aplicar Carga" << 4440 << false;
-    QTest::newRow("new node") << 2 << "Nodo" << "Nuevo Nodo" << 1920 << true;
-    QTest::newRow("new bar") << 3 << "Elemen" << "Nuevo Elemento" << 3600 << false;
-    QTest::newRow("drawing size") << 4 << "Area" << QString::fromUtf8("Tamaño area de trabajo") << 960 << true;
-    QTest::newRow("new project") << 5 << "Nuevo" << "Nuevo proyecto" << 120 << true;
-}
-
-void PruebaPrincipal::herramientasAlInicio()
-{
-    QFETCH(int, codigo);
-    QFETCH(QString, caption);
-    QFETCH(QString, tooltip);
-    QFETCH(int, leftTwips);
-    QFETCH(bool, habilitada);
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QToolButton* boton = p.Herramienta[static_cast<size_t>(codigo)];
-    QCOMPARE(boton->text(), caption);
-    QCOMPARE(boton->toolTip(), tooltip);
-    QCOMPARE(boton->accessibleName(), caption);
-    QCOMPARE(boton->accessibleDescription(), tooltip);
-    QCOMPARE(boton->isEnabled(), habilitada);
-    QVERIFY(boton->isCheckable());
-    QVERIFY(!boton->isChecked());
-    QCOMPARE(boton->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-    QVERIFY(!boton->icon().isNull());
-    QCOMPARE(p.grupoHerramientas->id(boton), codigo);
-    QCOMPARE(boton->parentWidget(), p.Frame1);
-    // 15 twips per pixel; 795 x 735 twips, 240 twips down in the frame.
-    QCOMPARE(boton->geometry(), QRect(leftTwips / 15, 16, 53, 49));
-}
-
-void PruebaPrincipal::comandosAlInicio()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    struct Comando {
-        QToolButton* boton;
-        const char* caption;
-        const char* tooltip;
-        int left;
-        bool habilitado;
-    };
-    const Comando comandos[] = {
-        {p.Calcular, "Cálcular", "Calcular estructura", 5400, false},
-        {p.Resultados, "Result", "Ver resultados", 6240, false},
-        {p.Acercade, "Acerca", "Acerca de Vexo.Parvu.Trabina", 7230, true},
-        {p.Salir, "Salir", "Finalizar aplicación", 8070, true},
-    };
-    for (const Comando& c : comandos) {
-        QCOMPARE(c.boton->text(), QString::fromUtf8(c.caption));
-        QCOMPARE(c.boton->toolTip(), QString::fromUtf8(c.tooltip));
-        QCOMPARE(c.boton->isEnabled(), c.habilitado);
-        QCOMPARE(c.boton->geometry(), QRect(c.left / 15, 16, 53, 49));
-        QVERIFY(!c.boton->icon().isNull());
+    void controles()
+    {
+        Ventana v;
+        Principal& p = v.p;
+        QCOMPARE(p.windowTitle(), "Cálculo de Cerchas por el metodo de los nodos (Vexo.Parvu.Trabina)");
+        // Caption, tooltip (nullptr: not checked), enabled, and place in twips at 15 twips a pixel.
+        const std::tuple<QWidget*, const char*, const char*, bool, QRect> controles[] = {
+            { p.Herramienta[0], "Apoyo", "Apoyo de estructura", false, QRect(2760, 240, 795, 735) },
+            { p.Herramienta[1], "Carga", "Aplicar Carga", false, QRect(4440, 240, 795, 735) },
+            { p.Herramienta[2], "Nodo", "Nuevo Nodo", true, QRect(1920, 240, 795, 735) },
+            { p.Herramienta[3], "Elemen", "Nuevo Elemento", false, QRect(3600, 240, 795, 735) },
+            { p.Herramienta[4], "Area", "Tamaño area de trabajo", true, QRect(960, 240, 795, 735) },
+            { p.Herramienta[5], "Nuevo", "Nuevo proyecto", true, QRect(120, 240, 795, 735) },
+            { p.Calcular, "Cálcular", "Calcular estructura", false, QRect(5400, 240, 795, 735) },
+            { p.Resultados, "Result", "Ver resultados", false, QRect(6240, 240, 795, 735) },
+            { p.Acercade, "Acerca", "Acerca de Vexo.Parvu.Trabina", true, QRect(7230, 240, 795, 735) },
+            { p.Salir, "Salir", "Finalizar aplicación", true, QRect(8070, 240, 795, 735) },
+            { p.Frame1, "Herramientas de edición", nullptr, true, QRect(120, 120, 9015, 1095) },
+            // The panel starts disabled, and everything in it with it.
+            { p.Datos, "Parámetros configuración", nullptr, false, QRect(120, 1260, 9015, 735) },
+            { p.Label1, "Longitud(m):", nullptr, false, QRect(180, 300, 1665, 285) },
+            { p.Prin, "0", nullptr, false, QRect(1920, 300, 1185, 285) },
+            { p.Label2, "Ángulo(°):", nullptr, false, QRect(3240, 300, 1665, 285) },
+            { p.Angulo, "0", nullptr, false, QRect(4920, 300, 1185, 285) },
+            { p.Aceptar, "&Aceptar", nullptr, false, QRect(7320, 180, 1575, 465) },
+            { p.Diagrama1, "Diagrama de la Cercha", nullptr, true, QRect(120, 2070, 9015, 6450) },
+            { p.Diagrama, "", "Plano de la cercha", true, QRect(120, 240, 8760, 6090) },
+        };
+        for (const auto& [control, texto, ayuda, habilitado, twips] : controles) {
+            QCOMPARE(Texto(control), QString::fromUtf8(texto));
+            if (ayuda)
+                QCOMPARE(control->toolTip(), QString::fromUtf8(ayuda));
+            QCOMPARE(control->isEnabled(), habilitado);
+            QCOMPARE(
+                control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+        }
+        // Graphical option buttons in one exclusive group, none pressed; commands with an icon above too.
+        QVERIFY(p.grupoHerramientas->exclusive());
+        for (int i = 0; i < 10; ++i) {
+            auto* boton = static_cast<QToolButton*>(std::get<0>(controles[i]));
+            QCOMPARE(boton->isCheckable(), i < 6);
+            QCOMPARE(p.grupoHerramientas->id(boton), i < 6 ? i : -1);
+            QVERIFY(!boton->isChecked() && !boton->icon().isNull());
+            QCOMPARE(boton->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        }
+        QCOMPARE(QStringList({ p.Panel[1]->text(), p.Panel[2]->text(), p.Panel[2]->toolTip(), p.Panel[3]->text(),
+                     p.Panel[3]->toolTip() }),
+            QStringList(
+                { "Area de mensajes", "X(m):", "Posición del cursor en X", "Y(m):", "Posición del cursor en Y" }));
+        QVERIFY(v.Mostrar());
+        QCOMPARE(QPoint(p.Panel[2]->width(), p.Panel[3]->width()), QPoint(2540 / 15, 2540 / 15));
+        QVERIFY(p.Panel[1]->width() > p.Panel[2]->width());
     }
-    QCOMPARE(p.Frame1->title(), QStringLiteral("Herramientas de edición"));
-    QCOMPARE(p.Frame1->geometry(), QRect(8, 8, 601, 73));
-}
 
-void PruebaPrincipal::panelDeDatosAlInicio()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QVERIFY(!p.Datos->isEnabled());
-    QCOMPARE(p.Datos->title(), QStringLiteral("Parámetros configuración"));
-    QCOMPARE(p.Label1->text(), QStringLiteral("Longitud(m):"));
-    QCOMPARE(p.Label2->text(), QStringLiteral("Ángulo(°):"));
-    QCOMPARE(p.Prin->text(), QStringLiteral("0"));
-    QCOMPARE(p.Angulo->text(), QStringLiteral("0"));
-    QCOMPARE(p.Aceptar->text(), QStringLiteral("&Aceptar"));
-    QCOMPARE(p.Datos->geometry(), QRect(8, 84, 601, 49));
-    QCOMPARE(p.Prin->geometry(), QRect(128, 20, 79, 19));
-    QCOMPARE(p.Angulo->geometry(), QRect(328, 20, 79, 19));
-    QCOMPARE(p.Aceptar->geometry(), QRect(488, 12, 105, 31));
-}
+    void tableroYPools()
+    {
+        Modulo m;
+        m.NumNodos = 3;
+        m.NumBarras = 2;
+        m.NumCargas = 1;
+        Principal p(m, Principal::Arranque::SinPresentacion);
+        // The load resets the model and sets 10 m x 5 m; the board shows only the axes picture.
+        QCOMPARE(QPoint(m.NumNodos, m.NumBarras + m.NumCargas), QPoint(0, 0));
+        QCOMPARE(QString("%1 x %2").arg(p.coordenadas.AnchoDibujo).arg(p.coordenadas.AltoDibujo), "10 x 5");
+        QVERIFY(!p.coordenadas.AltoDoble && m.AnchoPantalla > 0);
+        QCOMPARE(ElementosVisibles(p), 1);
+        QVERIFY(p.Coordenas->EsVisible());
+        QCOMPARE(QRectF(p.Coordenas->item->pos(), QSizeF(p.Coordenas->Width(), p.Coordenas->Height())),
+            QRectF(120, 5250, 615, 660));
+        QCOMPARE(p.Diagrama->Escena().backgroundBrush().color(), QColor(Qt::white));
+        // Bar 20 is drawn like bar 1, width 5; the copies of the labels look like their design element.
+        const QPen barra = p.Barra[20]->item->pen(), carga = p.Fuerza[10]->item->pen();
+        QCOMPARE(barra, p.Barra[1]->item->pen());
+        QCOMPARE(QString("%1 %2 %3 %4")
+                     .arg(barra.width())
+                     .arg(barra.color().name())
+                     .arg(carga.width())
+                     .arg(carga.color().name()),
+            "5 #f7bb6a 5 #008040");
+        QCOMPARE(p.Nodo[20]->item->rect(), QRectF(0, 0, 120, 120));
+        const QStringList colores { p.Nodo[20]->item->brush().color().name(), p.lbNodo[1]->item->brush().color().name(),
+            p.lbBarra[20]->item->brush().color().name(), p.lbCarga[10]->item->brush().color().name() };
+        QCOMPARE(colores.join(' '), "#ff0000 #ff0000 #000000 #008000");
+        // Arial 6 pt and 6.75 pt at 20 twips a point.
+        const QFont fuerza = p.lbFuerza[20]->item->font(), texto = p.lbCarga[10]->item->font();
+        QCOMPARE(fuerza.family() + texto.family(), "ArialArial");
+        QCOMPARE(QPoint(fuerza.pixelSize(), texto.pixelSize()), QPoint(120, 135));
+        QCOMPARE(QSizeF(p.Apoyo[1]->Width(), p.Apoyo[1]->Height()), QSizeF(480, 480));
+    }
 
-void PruebaPrincipal::tableroVacio()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QCOMPARE(p.Diagrama1->title(), QStringLiteral("Diagrama de la Cercha"));
-    QCOMPARE(p.Diagrama1->geometry(), QRect(8, 138, 601, 430));
-    QCOMPARE(p.Diagrama->geometry(), QRect(8, 16, 584, 406));
-    QCOMPARE(p.Diagrama->toolTip(), QStringLiteral("Plano de la cercha"));
-    QCOMPARE(p.Diagrama->Escena().backgroundBrush().color(), QColor(Qt::white));
-    // Only the axes picture is shown.
-    int visibles = 0;
-    for (QGraphicsItem* item : p.Diagrama->Escena().items())
-        visibles += item->isVisible() ? 1 : 0;
-    QCOMPARE(visibles, 1);
-    QVERIFY(p.Coordenas->EsVisible());
-    QCOMPARE(p.Coordenas->Left(), 120.0f);
-    QCOMPARE(p.Coordenas->Top(), 5250.0f);
-    QCOMPARE(p.Coordenas->Width(), 615.0f);
-    QCOMPARE(p.Coordenas->Height(), 660.0f);
-    QCOMPARE(m.NumNodos, int16_t(0));
-    QCOMPARE(m.NumBarras, int16_t(0));
-    QCOMPARE(m.NumCargas, int16_t(0));
-    QCOMPARE(p.coordenadas.AnchoDibujo, int16_t(10));
-    QCOMPARE(p.coordenadas.AltoDibujo, 5.0);
-    QVERIFY(!p.coordenadas.AltoDoble);
-    QVERIFY(m.AnchoPantalla > 0);
-}
+    void lectura_data()
+    {
+        // tamano: set by the size tool, or empty for the start's 10 m x 5 m.
+        Columnas<QSizeF, QPointF, bool, QString>("tamano", "punto", "coma", "lectura");
+        // The next tenth above the pointer: the origin (150, 2700) is 0 m on both axes.
+        Fila("origin", QSizeF(), QPointF(150, 2700), false, "X(m): 0.10 Y(m): 0.10");
+        // 2090 twips is 4 m, y = 0 the full 5 m; shown with the region's separator.
+        Fila("4 m, top edge, comma region", QSizeF(), QPointF(2090, 0), true, "X(m): 4,10 Y(m): 5,10");
+        // 748.55 twips: 598.55 * 10 / 4850 = 1.234 m.
+        Fila("1.234 m shows 1.30", QSizeF(), QPointF(748.55, 2700), false, "X(m): 1.30 Y(m): 0.10");
+        // x = 0 is -0.31 m, y = 2835 is -0.25 m.
+        Fila("outside the drawing area", QSizeF(), QPointF(0, 2835), false, "X(m): -0.30 Y(m): -0.20");
+        // A size set by the tool: 150 + 4 * 4850 / 8 = 2575 is 4 m; y = 0 is the full 4.2 m.
+        Fila("8 m x 4.2 m set", QSizeF(8, 4.2), QPointF(2575, 0), false, "X(m): 4.10 Y(m): 4.30");
+    }
+    void lectura()
+    {
+        const auto [tamano, punto, coma, lectura]
+            = Datos<QSizeF, QPointF, bool, QString>("tamano", "punto", "coma", "lectura");
+        if (coma)
+            QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        Ventana v;
+        if (!tamano.isEmpty())
+            v.p.coordenadas.FijarTamano(int16_t(tamano.width()), tamano.height());
+        v.p.Diagrama_MouseMove({ 0, 0, float(punto.x()), float(punto.y()) });
+        QCOMPARE(v.p.Panel[2]->text() + " " + v.p.Panel[3]->text(), lectura);
+    }
 
-void PruebaPrincipal::poolsFormateados()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    // Bar 20 is drawn like bar 1.
-    QCOMPARE(p.Barra[20]->item->pen().width(), 5);
-    QCOMPARE(p.Barra[20]->ColorActual(), QColor(247, 187, 106));
-    QCOMPARE(p.Barra[1]->item->pen(), p.Barra[20]->item->pen());
-    QCOMPARE(p.Fuerza[10]->ColorActual(), QColor(0, 128, 64));
-    QCOMPARE(p.Fuerza[10]->item->pen().width(), 5);
-    // Label copies keep the design element's colour and font.
-    QCOMPARE(p.lbNodo[1]->item->brush().color(), QColor(255, 0, 0));
-    QCOMPARE(p.lbBarra[20]->item->brush().color(), QColor(Qt::black));
-    QCOMPARE(p.lbCarga[20]->item->brush().color(), QColor(0, 128, 0));
-    QCOMPARE(p.lbFuerza[1]->item->font().family(), QStringLiteral("Arial"));
-    // 6 pt and 6.75 pt at 20 twips per point.
-    QCOMPARE(p.lbFuerza[1]->item->font().pixelSize(), 120);
-    QCOMPARE(p.lbCarga[1]->item->font().pixelSize(), 135);
-    QCOMPARE(p.Nodo[1]->item->rect(), QRectF(0, 0, 120, 120));
-    QCOMPARE(p.Nodo[20]->item->brush().color(), QColor(255, 0, 0));
-    QCOMPARE(p.Apoyo[0]->Width(), 480.0f);
-    QCOMPARE(p.Apoyo[1]->Height(), 480.0f);
-}
-
-void PruebaPrincipal::barraDeEstadoAlInicio()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QCOMPARE(p.MensajeActual(), QStringLiteral("Area de mensajes"));
-    QCOMPARE(p.Panel[2]->text(), QStringLiteral("X(m):"));
-    QCOMPARE(p.Panel[3]->text(), QStringLiteral("Y(m):"));
-    QCOMPARE(p.Panel[2]->toolTip(), QStringLiteral("Posición del cursor en X"));
-    QCOMPARE(p.Panel[3]->toolTip(), QStringLiteral("Posición del cursor en Y"));
-    QCOMPARE(p.Panel[2]->width(), 169);
-    p.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p));
-    QVERIFY(p.Panel[1]->width() > p.Panel[2]->width());
-}
-
-void PruebaPrincipal::lecturaDelPuntero_data()
-{
-    QTest::addColumn<float>("x");
-    QTest::addColumn<float>("y");
-    QTest::addColumn<QString>("textoX");
-    QTest::addColumn<QString>("textoY");
-    // At the origin (150, 2700) both read 0 m and show the next tenth.
-    QTest::newRow("origin") << 150.0f << 2700.0f << "X(m): 0.10" << "Y(m): 0.10";
-    // 2090 twips is 4 m; 0 twips is the full height of 5 m.
-    QTest::newRow("4 m, top edge") << 2090.0f << 0.0f << "X(m): 4.10" << "Y(m): 5.10";
-    // 748.55 twips: (598.55 * 10 / 4850) = 1.234 m.
-    QTest::newRow("1.234 m shows 1.30") << 748.55f << 2700.0f << "X(m): 1.30" << "Y(m): 0.10";
-    // Left of the drawing: -0.31 m shows -0.30; below it: y = 2835 is -0.25 m.
-    QTest::newRow("outside the drawing area") << 0.0f << 2835.0f << "X(m): -0.30" << "Y(m): -0.20";
-}
-
-void PruebaPrincipal::lecturaDelPuntero()
-{
-    QFETCH(float, x);
-    QFETCH(float, y);
-    QFETCH(QString, textoX);
-    QFETCH(QString, textoY);
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    p.Diagrama_MouseMove({0, 0, x, y});
-    QCOMPARE(p.Panel[2]->text(), textoX);
-    QCOMPARE(p.Panel[3]->text(), textoY);
-}
-
-void PruebaPrincipal::lecturaConComaRegional()
-{
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    p.Diagrama_MouseMove({0, 0, 2090.0f, 0.0f});
-    QCOMPARE(p.Panel[2]->text(), QStringLiteral("X(m): 4,10"));
-    QCOMPARE(p.Panel[3]->text(), QStringLiteral("Y(m): 5,10"));
-}
-
-void PruebaPrincipal::movimientoRealDelRaton()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    p.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p));
-    // Pixel (10, 180) of the board is twip (150, 2700), the origin.
-    QTest::mouseMove(p.Diagrama->viewport(), QPoint(10, 180));
-    QTRY_COMPARE(p.Panel[2]->text(), QStringLiteral("X(m): 0.10"));
-    QCOMPARE(p.Panel[3]->text(), QStringLiteral("Y(m): 0.10"));
-}
-
-void PruebaPrincipal::ejesNoPasanElPuntero()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    p.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p));
-    // Pixel (20, 370) is twip (300, 5550), on the axes picture.
-    QTest::mouseMove(p.Diagrama->viewport(), QPoint(20, 370));
-    QTest::mousePress(p.Diagrama->viewport(), Qt::LeftButton, {}, QPoint(20, 370));
-    QCOMPARE(p.Panel[2]->text(), QStringLiteral("X(m):"));
-    QCOMPARE(p.MensajeActual(), QStringLiteral("Area de mensajes"));
-}
-
-void PruebaPrincipal::presionLimpiaElMensaje()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    p.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p));
-    QTest::mousePress(p.Diagrama->viewport(), Qt::RightButton, {}, QPoint(200, 100));
-    QCOMPARE(p.MensajeActual(), QString());
-}
+    // Real events reach the board in twips; the axes picture takes them and hands nothing on.
+    void punteroReal()
+    {
+        Ventana v;
+        QVERIFY(v.Mostrar());
+        QWidget* tablero = v.p.Diagrama->viewport();
+        // Pixel (20, 370) is twip (300, 5550), on the axes picture.
+        QTest::mouseMove(tablero, QPoint(20, 370));
+        QTest::mousePress(tablero, Qt::LeftButton, {}, QPoint(20, 370));
+        QCOMPARE(v.p.Panel[2]->text() + " " + v.p.MensajeActual(), "X(m): Area de mensajes");
+        // Pixel (10, 180) is twip (150, 2700), the origin; any press clears the message.
+        QTest::mouseMove(tablero, QPoint(10, 180));
+        QCOMPARE(v.p.Panel[2]->text() + " " + v.p.Panel[3]->text(), "X(m): 0.10 Y(m): 0.10");
+        QTest::mousePress(tablero, Qt::RightButton, {}, QPoint(200, 100));
+        QCOMPARE(v.p.MensajeActual(), QString());
+    }
+};
 
 QTEST_MAIN(PruebaPrincipal)
 #include "tst_principal.moc"

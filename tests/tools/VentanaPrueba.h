@@ -1,95 +1,136 @@
 #pragma once
 
-// Helpers for tests that drive the real main window: answering its message
-// boxes, watching the order of enabled-state changes, counting what the board
-// shows, and the viewport pixel of a board point.
+// For the tests that drive the real main window, one per test. At the start size (10 m x 5 m) a metre is
+// 485 twips across from x = 150 and 540 down from y = 2700: Xt and Yt convert exactly both ways.
 
 #include "board/Principal.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QEvent>
-#include <QGraphicsItem>
-#include <QMessageBox>
-#include <QStringList>
-#include <QTimer>
-#include <QWidget>
-#include <functional>
-#include <map>
+#include <QtTest>
+#include <QtWidgets>
+#include <charconv>
 #include <memory>
+#include <tuple>
 
-// What the test saw of the message box it answered.
-struct CajaVista {
-    bool respondida = false;
-    QString texto;
-    QString titulo;
-    QMessageBox::Icon icono = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons botones;
+inline const auto Xt = [](double x) { return static_cast<float>(150 + 485 * x); };
+inline const auto Yt = [](double y) { return static_cast<float>(2700 - 540 * y); };
+// The viewport pixel nearest a board point in twips: pixel (px, py) arrives at twips (15 px, 15 py).
+inline const auto Pixel = [](float x, float y) { return QPoint(qRound(x / 15), qRound(y / 15)); };
+
+// A 32-bit value as its shortest exact text, such as 2332.047.
+inline QString F(float valor)
+{
+    char texto[32];
+    return QString::fromLatin1(texto, std::to_chars(texto, texto + sizeof texto, valor).ptr - texto);
+}
+
+// A data table's columns, a row named after its case, the row's values: auto [a, b] = Datos<QString, int>("a", "b").
+template <typename... T, typename... Nombres> void Columnas(Nombres... nombres)
+{
+    (QTest::addColumn<T>(nombres), ...);
+}
+template <typename... Valores> void Fila(const char* caso, Valores... valores)
+{
+    (QTest::newRow(caso) << ... << valores);
+}
+template <typename... T, typename... Nombres> std::tuple<T...> Datos(Nombres... nombres)
+{
+    return { *static_cast<const T*>(QTest::qData(nombres, qMetaTypeId<T>()))... };
+}
+
+struct Ventana {
+    Modulo m;
+    Principal p { m, Principal::Arranque::SinPresentacion };
+    bool Mostrar()
+    {
+        p.show();
+        return QTest::qWaitForWindowExposed(&p);
+    }
+    void Elegir(int herramienta) { QTest::mouseClick(p.Herramienta[size_t(herramienta)], Qt::LeftButton); }
+    // Puts "prin|angulo" into the panel's two boxes, and may press Aceptar.
+    void Escribir(const QString& textos, bool aceptar = false)
+    {
+        p.Prin->setText(textos.section('|', 0, 0));
+        p.Angulo->setText(textos.section('|', 1));
+        if (aceptar)
+            QTest::mouseClick(p.Aceptar, Qt::LeftButton);
+    }
+    void Aceptar(const QString& textos) { Escribir(textos, true); }
+    // Press and move at a point in metres, through the board's handlers.
+    void Clic(double x, double y) { p.Diagrama_MouseDown({ 1, 0, Xt(x), Yt(y) }); }
+    void Mover(double x, double y) { p.Diagrama_MouseMove({ 0, 0, Xt(x), Yt(y) }); }
+    // A real press and release on the board at the pixel nearest a point in metres.
+    void Presionar(double x, double y, Qt::KeyboardModifiers teclas = {}, Qt::MouseButton boton = Qt::LeftButton)
+    {
+        QTest::mouseClick(p.Diagrama->viewport(), boton, teclas, Pixel(Xt(x), Yt(y)));
+    }
 };
 
-// Answers the next modal message box with `boton`, polling until it is open.
-inline std::shared_ptr<CajaVista> ResponderCaja(QMessageBox::StandardButton boton)
+// Armed or not, the pressed tool button (-1: none), " panel" while the panel is enabled, and the message.
+inline QString Estado(const Principal& p)
 {
-    auto vista = std::make_shared<CajaVista>();
+    return QString(p.Banderas[1] ? "armada h" : "desarmada h") + QString::number(p.grupoHerramientas->checkedId())
+        + (p.Datos->isEnabled() ? " panel «" : " «") + p.MensajeActual() + "»";
+}
+
+// The codes of the enabled tool buttons, then Calcular and Resultados when enabled: "245", "1235 calcular".
+inline QString Habilitadas(const Principal& p)
+{
+    QString codigos;
+    for (int i = 0; i <= 5; ++i)
+        codigos += p.Herramienta[size_t(i)]->isEnabled() ? QString::number(i) : QString();
+    return codigos + (p.Calcular->isEnabled() ? " calcular" : "") + (p.Resultados->isEnabled() ? " resultados" : "");
+}
+
+// A button's or label's text, a frame's title.
+inline QString Texto(const QWidget* control)
+{
+    const QVariant texto = control->property("text");
+    return texto.isValid() ? texto.toString() : control->property("title").toString();
+}
+
+inline int ElementosVisibles(const Principal& p)
+{
+    const QList<QGraphicsItem*> items = p.Diagrama->Escena().items();
+    return int(std::count_if(items.begin(), items.end(), [](const QGraphicsItem* i) { return i->isVisible(); }));
+}
+
+// Answers the next message box with `boton` once it opens; the text gets its "title|icon|buttons|text".
+inline std::shared_ptr<QString> ResponderCaja(QMessageBox::StandardButton boton)
+{
+    auto vista = std::make_shared<QString>();
     auto* reloj = new QTimer;
-    reloj->setInterval(5);
     QObject::connect(reloj, &QTimer::timeout, [reloj, vista, boton] {
-        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!caja)
-            return;
-        reloj->stop();
-        reloj->deleteLater();
-        vista->respondida = true;
-        vista->texto = caja->text();
-        vista->titulo = caja->windowTitle();
-        vista->icono = caja->icon();
-        vista->botones = caja->standardButtons();
-        caja->button(boton)->click();
+        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            reloj->stop();
+            reloj->deleteLater();
+            *vista = QStringLiteral("%1|%2|%3|")
+                         .arg(caja->windowTitle())
+                         .arg(int(caja->icon()))
+                         .arg(caja->standardButtons().toInt())
+                + caja->text();
+            caja->button(boton)->click();
+        }
     });
-    reloj->start();
+    reloj->start(5);
     return vista;
 }
 
-// Records "name on" / "name off" each time a watched widget changes its
-// enabled state, in the order the changes happen, followed by what `estado`
-// says at that moment when it is set.
+// "caption on" / "caption off" for each enabled-state change of the panel and the buttons, in order.
 class RegistroHabilitado : public QObject {
 public:
-    std::function<QString()> estado;
-    void Observar(QWidget* control, const QString& nombre)
-    {
-        nombres[control] = nombre;
-        control->installEventFilter(this);
-    }
     QStringList cambios;
-
-protected:
+    explicit RegistroHabilitado(Principal& p)
+    {
+        for (QWidget* control : std::initializer_list<QWidget*> { p.Datos, p.Calcular, p.Resultados })
+            control->installEventFilter(this);
+        for (QToolButton* boton : p.Herramienta)
+            boton->installEventFilter(this);
+    }
     bool eventFilter(QObject* objeto, QEvent* evento) override
     {
-        if (evento->type() == QEvent::EnabledChange) {
-            const bool habilitado = static_cast<QWidget*>(objeto)->isEnabled();
-            QString cambio = nombres[objeto] + (habilitado ? QStringLiteral(" on") : QStringLiteral(" off"));
-            if (estado)
-                cambio += QStringLiteral(": ") + estado();
-            cambios << cambio;
-        }
+        if (evento->type() == QEvent::EnabledChange)
+            cambios << Texto(static_cast<QWidget*>(objeto))
+                    + (static_cast<QWidget*>(objeto)->isEnabled() ? " on" : " off");
         return false;
     }
-
-private:
-    std::map<QObject*, QString> nombres;
 };
-
-inline int ElementosVisibles(Principal& p)
-{
-    int visibles = 0;
-    for (const QGraphicsItem* item : p.Diagrama->Escena().items())
-        visibles += item->isVisible() ? 1 : 0;
-    return visibles;
-}
-
-// The viewport pixel whose events arrive at board twips (15 px, 15 py).
-inline QPoint PixelDe(float x, float y)
-{
-    return QPoint(qRound(x / 15), qRound(y / 15));
-}

@@ -1,0 +1,249 @@
+// The bar tool (a click on a node opens a bar, the pointer drags its end, a
+// click or a typed length and angle close it) and the loads committed with Aceptar.
+
+#include "tools/VentanaPrueba.h"
+
+namespace {
+
+const QString PromptFinal = "Seleccione nodo o ubicación final";
+const QString Cerrada = "desarmada h-1 «»";
+
+// Node A at (3, 1), nodes 2.. at (0.25 i, 0.5), and a bar opened at A, dragged to (6, 4): 4.24 m at 45 degrees.
+struct BarraAbierta : Ventana {
+    explicit BarraAbierta(int nodos = 1)
+    {
+        p.AgregarNodo(3, 1);
+        for (int i = 2; i <= nodos; ++i)
+            p.AgregarNodo(0.25 * i, 0.5);
+        Elegir(HerrBarra);
+        Clic(3, 1);
+        Mover(6, 4);
+    }
+};
+
+// Bar 1 as "start-end (end node's place) length angle | the line's end | «label» its corner", "-" while hidden.
+QString Barra1(const Ventana& v)
+{
+    const BarraRec& b = v.m.Barras[1];
+    const NodoRec& fin = v.m.Nodos[size_t(b.NodoFinal)];
+    const Linea& linea = *v.p.Barra[1];
+    const Etiqueta& rotulo = *v.p.lbBarra[1];
+    return QString::asprintf("%d-%d (%s, %s) %.15g %.15g | %s %s | «%s» %s %s", b.NodoInicial, b.NodoFinal,
+        qPrintable(F(float(fin.X))), qPrintable(F(float(fin.Y))), b.Longitud, b.Angulo, qPrintable(F(linea.X2)),
+        qPrintable(F(linea.Y2)), qPrintable(rotulo.EsVisible() ? rotulo.TextoActual() : "-"),
+        qPrintable(F(rotulo.Left())), qPrintable(F(rotulo.Top())));
+}
+
+// The fixture's bar, still open with nothing stored.
+const QString Abierta = "1-0 (0, 0) 0 0 | 3060 540 | «-» 0 0";
+// Ended by a click at (6, 4): the middle, 3 + 2.12 cos 45 = 4.4990664 m and 2.4990664 m, is at 2332.047, 1350.504.
+const QString CerradaEn64 = "1-2 (6, 4) 4.24 45 | 3060 540 | «1» 2332.047 1350.504";
+
+// One load as the user enters it: the tool, a press on the node at (3, 1), "magnitude|angle", Aceptar.
+void Cargar(Ventana& v, const QString& textos)
+{
+    v.Elegir(HerrCarga);
+    v.Clic(3, 1);
+    v.Aceptar(textos);
+}
+
+} // namespace
+
+class PruebaBarrasCargas : public QObject {
+    Q_OBJECT
+private slots:
+    // The load labels are only shown: they take the region's decimal separator.
+    void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
+    // Real presses and moves; Shift alone, without Ctrl or Alt, keeps a bar open on empty board.
+    void conElRatonReal()
+    {
+        Ventana v;
+        QVERIFY(v.Mostrar());
+        v.p.AgregarNodo(3, 1);
+        v.Elegir(HerrBarra);
+        v.Presionar(6, 4); // empty board: only the prompt
+        QCOMPARE(Estado(v.p), "armada h3 «" + PromptFinal + "»");
+        v.Presionar(3, 1);
+        QCOMPARE(Estado(v.p), "armada h3 panel «" + PromptFinal + "»");
+        QTest::mouseMove(v.p.Diagrama->viewport(), Pixel(Xt(6), Yt(4)));
+        QCOMPARE(v.p.Barra[1]->item->line(), QLineF(Xt(3), Yt(1), Xt(6), Yt(4)));
+        // sqrt(18) = 4.2426 cut to 4.24.
+        QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), "4.24 45");
+        v.Presionar(6, 4, Qt::ShiftModifier);
+        QCOMPARE(Barra1(v), Abierta);
+        v.Presionar(6, 4, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(Barra1(v), CerradaEn64);
+        QCOMPARE(Estado(v.p), Cerrada);
+        // Ended: moves and clicks do nothing until the tool is selected again.
+        v.Mover(1, 1);
+        v.Clic(3, 1);
+        QCOMPARE(v.m.NumBarras, int16_t(1));
+        QCOMPARE(Barra1(v) + " " + v.p.Prin->text(), CerradaEn64 + " 4.24");
+        v.Elegir(HerrNodo); // a closed bar stays
+        QCOMPARE(Barra1(v), CerradaEn64);
+    }
+
+    void cierre_data()
+    {
+        const QString noCabe = "La longitud o el ángulo escrito es demasiado grande";
+        const QString fuera = "El elemento queda fuera del alcance del dibujo";
+        const QString sinNodos = "No se pueden agregar más de 20 nodos";
+        // textos: typed first, if any; clic: in metres, (0, 0) for Aceptar instead; mensaje: none once closed.
+        Columnas<int, QString, QPointF, QString, QString>("nodos", "textos", "clic", "barra", "mensaje");
+        // Measured between its nodes: length 0, and an angle of 0 rather than the 45 of the last move.
+        Fila("click on its own start node", 1, "", QPointF(3, 1), "1-1 (3, 1) 0 0 | 1605 2160 | «1» 1605 2160", "");
+        // Node and line follow the pointer, the stored values and the label the typed ones: (3, 1 + 1.5) m.
+        Fila("typed, then a free click", 1, "3|90", QPointF(6, 4), "1-2 (6, 4) 3 90 | 3060 540 | «1» 1605 1350", "");
+        // Not cut to 2.34: 5.345 m -> 2742.325, the float 2742.32495 -> back 5.344 m; the middle 4.1725 m -> 2173.662.
+        Fila("typed, not cut", 1, "2.345|0", QPointF(), "1-2 (5.344, 1) 2.345 0 | 2742.325 2160 | «1» 2173.662 2160",
+            "");
+        // cos(90 * 3.14159265358979 / 180) = 1.6e-15 leaves x on 3 m.
+        Fila("typed straight up", 1, "3|90", QPointF(), "1-2 (3, 4) 3 90 | 1605 540 | «1» 1605 1350", "");
+        // A typed end always adds a node, even on top of one.
+        Fila("typed onto its start node", 1, "0|0", QPointF(), "1-2 (3, 1) 0 0 | 1605 2160 | «1» 1605 2160", "");
+        // Refused: the bar stays open as it was.
+        Fila("typed length beyond a double", 1, "1e400|0", QPointF(), Abierta, noCabe);
+        Fila("typed angle beyond a double", 1, "1|1e400", QPointF(), Abierta, noCabe);
+        // 1e300 m is 4.85e305 twips: no 32-bit board position; 1e308 degrees times pi overflows.
+        Fila("typed length off any board", 1, "1e300|0", QPointF(), Abierta, fuera);
+        Fila("typed angle without direction", 1, "1|1e308", QPointF(), Abierta, fuera);
+        // A free end click stores the panel's texts: refused there too.
+        Fila("clicked, length beyond a double", 1, "1e400|45", QPointF(6, 4), Abierta, noCabe);
+        Fila("clicked, length off any board", 1, "1e300|45", QPointF(6, 4), Abierta, fuera);
+        // Twenty nodes: a free end would need a twenty-first.
+        Fila("clicked end needing a 21st node", 20, "", QPointF(6, 4), Abierta, sinNodos);
+        Fila("typed end needing a 21st node", 20, "1|0", QPointF(), Abierta, sinNodos);
+    }
+    void cierre()
+    {
+        const auto [nodos, textos, clic, barra, mensaje]
+            = Datos<int, QString, QPointF, QString, QString>("nodos", "textos", "clic", "barra", "mensaje");
+        BarraAbierta v(nodos);
+        if (!textos.isEmpty())
+            v.Escribir(textos, clic.isNull());
+        if (!clic.isNull())
+            v.Clic(clic.x(), clic.y());
+        QCOMPARE(Barra1(v), barra);
+        if (mensaje.isEmpty()) {
+            QCOMPARE(Estado(v.p), Cerrada);
+            return;
+        }
+        QCOMPARE(Estado(v.p), "armada h3 panel «" + mensaje + "»");
+        QCOMPARE(v.m.NumNodos, int16_t(nodos));
+        // Still drawing: the end follows the pointer. Regression: selecting a tool now used to leave the bar
+        // in the table with end node 0; it is dropped.
+        v.Mover(1, 1);
+        QCOMPARE(v.p.Angulo->text(), "180");
+        v.Elegir(HerrCarga);
+        QVERIFY(v.m.NumBarras == 0 && v.m.Barras.size() == 1 && !v.p.Barra[1]->EsVisible());
+    }
+
+    void barraVeintiunoRechazada()
+    {
+        Ventana v;
+        v.p.AgregarNodo(3, 1);
+        v.p.AgregarNodo(6, 4);
+        for (int i = 0; i < 21; ++i) {
+            v.Elegir(HerrBarra);
+            v.Clic(3, 1);
+            v.Clic(6, 4);
+        }
+        // The twenty-first start click is refused: the tool still waits for a start node.
+        QCOMPARE(Estado(v.p), "armada h3 «No se pueden agregar más de 20 elementos»");
+        QVERIFY(v.m.NumBarras == 20 && v.p.Banderas[2]);
+    }
+
+    void carga_data()
+    {
+        // textos: magnitude and angle; extremo: the line's free end from the node's point, none when refused;
+        // fuerza: Fx, Fy; rotulo: the label, or the refusal.
+        Columnas<QString, QPointF, QPointF, QString>("textos", "extremo", "fuerza", "rotulo");
+        // 500 twips along (cos, -sin) on the board (y down); the load acts toward the node: Fx -= P cos, Fy -= P sin.
+        Fila("0 degrees, drawn right", "1000|0", QPointF(500, 0), QPointF(-1000, 0), "1000");
+        Fila("90 degrees, drawn up", "1000|90", QPointF(0, -500), QPointF(0, -1000), "1000");
+        Fila("270 degrees, drawn down", "1000|270", QPointF(0, 500), QPointF(0, 1000), "1000");
+        Fila("text after the number", "12abc|90", QPointF(0, -500), QPointF(0, -12), "12");
+        Fila("regional comma", "2.5|90", QPointF(0, -500), QPointF(0, -2.5), "2,5");
+        const QString noCabe = "La magnitud o el ángulo escrito es demasiado grande";
+        Fila("magnitude beyond a double", "1e400|0", QPointF(), QPointF(), noCabe);
+        Fila("angle beyond a double", "1|1e400", QPointF(), QPointF(), noCabe);
+        // 1e308 degrees times pi overflows: no direction to draw.
+        Fila("angle without direction", "1|1e308", QPointF(), QPointF(), noCabe);
+    }
+    void carga()
+    {
+        const auto [textos, extremo, fuerza, rotulo]
+            = Datos<QString, QPointF, QPointF, QString>("textos", "extremo", "fuerza", "rotulo");
+        Ventana v;
+        v.p.AgregarNodo(3, 1);
+        Cargar(v, textos);
+        // cos 90 and 270 with pi = 3.14159265358979 leave a residue below 1000 * 1e-14.
+        const NodoRec& a = v.m.Nodos[1];
+        QVERIFY(qAbs(a.Fx - fuerza.x()) < 1e-11 && qAbs(a.Fy - fuerza.y()) < 1e-11);
+        if (extremo.isNull()) {
+            // Nothing drawn or counted; the panel stays open for a corrected text.
+            QCOMPARE(Estado(v.p), "desarmada h1 panel «" + rotulo + "»");
+            QVERIFY(v.m.NumCargas == 0 && !v.p.Fuerza[1]->EsVisible() && !v.p.lbCarga[1]->EsVisible());
+            v.Aceptar("3|0");
+            QCOMPARE(v.m.NumCargas, int16_t(1));
+            return;
+        }
+        QCOMPARE(Estado(v.p), "desarmada h-1 «»");
+        QCOMPARE(v.m.NumCargas, int16_t(1));
+        const QLineF linea(1605, 2160, 1605 + extremo.x(), 2160 + extremo.y());
+        QCOMPARE(v.p.Fuerza[1]->item->line(), linea);
+        // The label's bottom-left corner on the free end, in front of the node's letter.
+        const Etiqueta& etiqueta = *v.p.lbCarga[1];
+        QCOMPARE(etiqueta.TextoActual(), rotulo);
+        QCOMPARE(etiqueta.item->pos() + QPointF(0, etiqueta.Height()), linea.p2());
+        QVERIFY(etiqueta.item->zValue() > v.p.lbNodo[1]->item->zValue());
+        QVERIFY(v.p.Fuerza[1]->EsVisible() && etiqueta.EsVisible() && !v.p.Fuerza[2]->EsVisible());
+    }
+
+    void variasCargas()
+    {
+        Ventana v;
+        v.p.AgregarNodo(3, 1);
+        v.p.AgregarNodo(6, 4);
+        v.Elegir(HerrCarga);
+        v.Clic(5, 4);
+        QCOMPARE(Estado(v.p), "armada h1 «Seleccione nodo de aplicación»");
+        // Disarmed on the node; the button stays pressed until Aceptar, and further presses pick nothing.
+        v.Clic(3, 1);
+        QCOMPARE(Estado(v.p), "desarmada h1 panel «Entre parámetros de la carga»");
+        v.Clic(6, 4);
+        QCOMPARE(Estado(v.p), "desarmada h1 panel «»");
+        QCOMPARE(v.p.NodoCarga, int16_t(1));
+        v.Aceptar("1000|270");
+        Cargar(v, "500|0");
+        // (4.8e-12, 1000) + (-500, -0), each load with its own line and label.
+        QVERIFY(qAbs(v.m.Nodos[1].Fx + 500) < 1e-11);
+        QCOMPARE(v.m.Nodos[1].Fy, 1000.0);
+        QCOMPARE(v.p.Fuerza[2]->item->line(), QLineF(1605, 2160, 2105, 2160));
+        QCOMPARE(v.p.lbCarga[1]->TextoActual() + " " + v.p.lbCarga[2]->TextoActual(), "1000 500");
+        // A second 1e308 N the same way would leave Fx infinite for the calculation.
+        Cargar(v, "1e308|0");
+        Cargar(v, "1e308|0");
+        QCOMPARE(v.p.MensajeActual(), "La suma de las cargas del nodo es demasiado grande");
+        QCOMPARE(v.m.Nodos[1].Fx, -1e308);
+        // Seven more at 90 degrees (sin = 1) make ten; an eleventh is refused and changes nothing.
+        for (int k = 4; k <= 11; ++k)
+            Cargar(v, "1|90");
+        QCOMPARE(v.p.MensajeActual(), "No se pueden aplicar más de 10 cargas");
+        QCOMPARE(v.m.NumCargas, int16_t(10));
+        QCOMPARE(v.m.Nodos[1].Fy, 993.0);
+        QVERIFY(!v.p.lbCarga[11]->EsVisible());
+        // A new project empties the count: the next load takes line and label 1 again.
+        ResponderCaja(QMessageBox::Yes);
+        v.Elegir(HerrNuevo);
+        QCOMPARE(ElementosVisibles(v.p), 1);
+        v.p.AgregarNodo(3, 1);
+        Cargar(v, "7|90");
+        QCOMPARE(v.p.lbCarga[1]->TextoActual(), "7");
+        QVERIFY(v.p.Fuerza[1]->EsVisible() && !v.p.Fuerza[2]->EsVisible());
+    }
+};
+
+QTEST_MAIN(PruebaBarrasCargas)
+#include "tst_barras_cargas.moc"
