@@ -81,20 +81,18 @@ private slots:
         // Bar 20 is drawn like bar 1, width 5; the copies of the labels look like their design element.
         const QPen barra = p.Barra[20]->item->pen(), carga = p.Fuerza[10]->item->pen();
         QCOMPARE(barra, p.Barra[1]->item->pen());
-        QCOMPARE(QString("%1 %2 %3 %4")
-                     .arg(barra.width())
-                     .arg(barra.color().name())
-                     .arg(carga.width())
-                     .arg(carga.color().name()),
-            "5 #f7bb6a 5 #008040");
+        QCOMPARE(QString::asprintf("%d %s, %d %s", barra.width(), qPrintable(barra.color().name()), carga.width(),
+                     qPrintable(carga.color().name())),
+            "5 #f7bb6a, 5 #008040");
         QCOMPARE(p.Nodo[20]->item->rect(), QRectF(0, 0, 120, 120));
         const QStringList colores { p.Nodo[20]->item->brush().color().name(), p.lbNodo[1]->item->brush().color().name(),
             p.lbBarra[20]->item->brush().color().name(), p.lbCarga[10]->item->brush().color().name() };
         QCOMPARE(colores.join(' '), "#ff0000 #ff0000 #000000 #008000");
         // Arial 6 pt and 6.75 pt at 20 twips a point.
         const QFont fuerza = p.lbFuerza[20]->item->font(), texto = p.lbCarga[10]->item->font();
-        QCOMPARE(fuerza.family() + texto.family(), "ArialArial");
-        QCOMPARE(QPoint(fuerza.pixelSize(), texto.pixelSize()), QPoint(120, 135));
+        QCOMPARE(QString::asprintf("%s %d, %s %d", qPrintable(fuerza.family()), fuerza.pixelSize(),
+                     qPrintable(texto.family()), texto.pixelSize()),
+            "Arial 120, Arial 135");
         QCOMPARE(QSizeF(p.Apoyo[1]->Width(), p.Apoyo[1]->Height()), QSizeF(480, 480));
     }
 
