@@ -71,7 +71,9 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
     msfgMatriz->horizontalHeader()->setDefaultSectionSize(AnchoColumna);
     msfgMatriz->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     msfgMatriz->verticalHeader()->setDefaultSectionSize(AltoFila);
-    msfgMatriz->verticalHeader()->setFixedWidth(AnchoColumna);
+    // The heading column keeps the columns' width unless its bold headings
+    // need more in this font: a cut "Nod A" would hide the axis.
+    msfgMatriz->verticalHeader()->setMinimumWidth(AnchoColumna);
     // Headings only: a press on them selects nothing.
     msfgMatriz->horizontalHeader()->setSectionsClickable(false);
     msfgMatriz->verticalHeader()->setSectionsClickable(false);
