@@ -12,138 +12,83 @@
 #include <QStatusBar>
 #include <QtTest>
 
-namespace {
-
-QString Nombre(QWidget* control)
+static QString Leer(QWidget* control, QAccessible::Text que)
 {
     QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(control);
-    return interfaz ? interfaz->text(QAccessible::Name) : QString();
+    return interfaz ? interfaz->text(que) : QString();
 }
-
-QString Descripcion(QWidget* control)
-{
-    QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(control);
-    return interfaz ? interfaz->text(QAccessible::Description) : QString();
-}
-
-// A caption as it is read aloud: without the accelerator's "&".
-QString SinAcelerador(QString caption)
-{
-    return caption.remove(QLatin1Char('&'));
-}
-
-QByteArray Quien(QWidget* control)
-{
-    return (QByteArray(control->metaObject()->className()) + " \"" + control->objectName().toUtf8() + "\" "
-        + Nombre(control).toUtf8());
-}
-
-} // namespace
 
 class PruebaAccesible : public QObject {
     Q_OBJECT
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
-    void botonesConCaptionYTooltip();
-    void cuadrosDeTextoNombradosPorSuCaption_data();
-    void cuadrosDeTextoNombradosPorSuCaption();
-    void panelesDeEstado_data();
-    void panelesDeEstado();
-    void marcosNombradosPorSuTitulo();
-    void tableroConNombreYDescripcion();
+    void botonesYMarcos();
+    void cuadrosYPaneles_data();
+    void cuadrosYPaneles();
 };
 
-void PruebaAccesible::botonesConCaptionYTooltip()
+// Six tools, four commands and Aceptar: named by their caption as read aloud
+// (without the accelerator's "&"), described by their tooltip; the three
+// frames named by their title.
+void PruebaAccesible::botonesYMarcos()
 {
     Modulo m;
     Principal p(m, Principal::Arranque::SinPresentacion);
     const QList<QAbstractButton*> botones = p.findChildren<QAbstractButton*>();
-    // Six tools, four commands and Aceptar.
     QCOMPARE(botones.size(), 11);
     for (QAbstractButton* boton : botones) {
-        QVERIFY2(!boton->text().isEmpty(), Quien(boton));
-        QCOMPARE(Nombre(boton), SinAcelerador(boton->text()));
-        QVERIFY2(!boton->toolTip().isEmpty(), Quien(boton));
-        QCOMPARE(Descripcion(boton), boton->toolTip());
+        QVERIFY2(!boton->text().isEmpty() && !boton->toolTip().isEmpty(), qPrintable(boton->objectName()));
+        QCOMPARE(Leer(boton, QAccessible::Name), boton->text().remove(QLatin1Char('&')));
+        QCOMPARE(Leer(boton, QAccessible::Description), boton->toolTip());
     }
+    const QList<QGroupBox*> marcos = p.findChildren<QGroupBox*>();
+    QCOMPARE(marcos.size(), 3);
+    for (QGroupBox* marco : marcos)
+        QCOMPARE(Leer(marco, QAccessible::Name), marco->title());
+    QVERIFY(!Leer(p.Diagrama, QAccessible::Name).isEmpty());
+    QCOMPARE(Leer(p.Diagrama, QAccessible::Description), QStringLiteral("Plano de la cercha"));
 }
 
-void PruebaAccesible::cuadrosDeTextoNombradosPorSuCaption_data()
+// Box names follow the captions the tool sets; panels keep their names while
+// readouts change. An empty description means "any but empty" (no tooltip).
+void PruebaAccesible::cuadrosYPaneles_data()
 {
     QTest::addColumn<int>("herramienta");
-    QTest::addColumn<QString>("nombrePrin");
-    QTest::addColumn<QString>("nombreAngulo");
-    QTest::newRow("at start") << -1 << QStringLiteral("Longitud(m):") << QStringLiteral("Ángulo(°):");
-    QTest::newRow("node tool") << int(HerrNodo) << QStringLiteral("X(m): ") << QStringLiteral("Y(m): ");
-    QTest::newRow("drawing size tool") << int(HerrArea) << QStringLiteral("Ancho dibujo(m): ")
-                                       << QStringLiteral("Alto dibujo(m): ");
-}
-
-// The two boxes mean what their captions say, and the captions change with the
-// tool: the name a screen reader gives must follow them.
-void PruebaAccesible::cuadrosDeTextoNombradosPorSuCaption()
-{
-    QFETCH(int, herramienta);
-    QFETCH(QString, nombrePrin);
-    QFETCH(QString, nombreAngulo);
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    if (herramienta >= 0)
-        p.Herramienta_Click(herramienta);
-    QCOMPARE(p.findChildren<QLineEdit*>().size(), 2);
-    QCOMPARE(Nombre(p.Prin), nombrePrin);
-    QCOMPARE(Nombre(p.Angulo), nombreAngulo);
-    QVERIFY(!Descripcion(p.Prin).isEmpty());
-    QVERIFY(!Descripcion(p.Angulo).isEmpty());
-    QVERIFY(Descripcion(p.Prin) != Descripcion(p.Angulo));
-}
-
-void PruebaAccesible::panelesDeEstado_data()
-{
-    QTest::addColumn<int>("panel");
+    QTest::addColumn<int>("control"); // 0 Prin, 1 Angulo, 2.. Panel(1..3)
     QTest::addColumn<QString>("nombre");
     QTest::addColumn<QString>("descripcion");
-    QTest::newRow("messages") << 1 << QStringLiteral("Area de mensajes") << QString();
-    QTest::newRow("X readout") << 2 << QStringLiteral("X(m):") << QStringLiteral("Posición del cursor en X");
-    QTest::newRow("Y readout") << 3 << QStringLiteral("Y(m):") << QStringLiteral("Posición del cursor en Y");
+    QTest::newRow("Prin at start") << -1 << 0 << QStringLiteral("Longitud(m):") << QString();
+    QTest::newRow("Angulo at start") << -1 << 1 << QStringLiteral("Ángulo(°):") << QString();
+    QTest::newRow("Prin node tool") << int(HerrNodo) << 0 << QStringLiteral("X(m): ") << QString();
+    QTest::newRow("Angulo node tool") << int(HerrNodo) << 1 << QStringLiteral("Y(m): ") << QString();
+    QTest::newRow("Prin size tool") << int(HerrArea) << 0 << QStringLiteral("Ancho dibujo(m): ") << QString();
+    QTest::newRow("Angulo size tool") << int(HerrArea) << 1 << QStringLiteral("Alto dibujo(m): ") << QString();
+    QTest::newRow("messages") << -1 << 2 << QStringLiteral("Area de mensajes") << QString();
+    QTest::newRow("X readout") << -1 << 3 << QStringLiteral("X(m):") << QStringLiteral("Posición del cursor en X");
+    QTest::newRow("Y readout") << -1 << 4 << QStringLiteral("Y(m):") << QStringLiteral("Posición del cursor en Y");
 }
 
-void PruebaAccesible::panelesDeEstado()
+void PruebaAccesible::cuadrosYPaneles()
 {
-    QFETCH(int, panel);
+    QFETCH(int, herramienta);
+    QFETCH(int, control);
     QFETCH(QString, nombre);
     QFETCH(QString, descripcion);
     Modulo m;
     Principal p(m, Principal::Arranque::SinPresentacion);
-    QLabel* etiqueta = p.Panel[static_cast<size_t>(panel)];
-    QVERIFY(p.sbEstado->isAncestorOf(etiqueta));
-    QCOMPARE(Nombre(etiqueta), nombre);
-    // The message panel has no tooltip; it still says what it is for.
+    if (herramienta >= 0)
+        p.Herramienta_Click(herramienta);
+    QWidget* w = std::array<QWidget*, 5> { p.Prin, p.Angulo, p.Panel[1], p.Panel[2], p.Panel[3] }[size_t(control)];
+    QVERIFY(control < 2 || p.sbEstado->isAncestorOf(w));
+    QCOMPARE(Leer(w, QAccessible::Name), nombre);
     if (descripcion.isEmpty())
-        QVERIFY(!Descripcion(etiqueta).isEmpty());
+        QVERIFY(!Leer(w, QAccessible::Description).isEmpty());
     else
-        QCOMPARE(Descripcion(etiqueta), descripcion);
-    // The readout changes the text, not the name a screen reader announces.
+        QCOMPARE(Leer(w, QAccessible::Description), descripcion);
+    // The two boxes are told apart by their descriptions too.
+    QVERIFY(Leer(p.Prin, QAccessible::Description) != Leer(p.Angulo, QAccessible::Description));
     p.Diagrama_MouseMove({ 0, 0, 150, 2700 });
-    QCOMPARE(Nombre(etiqueta), nombre);
-}
-
-void PruebaAccesible::marcosNombradosPorSuTitulo()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    const QList<QGroupBox*> marcos = p.findChildren<QGroupBox*>();
-    QCOMPARE(marcos.size(), 3);
-    for (QGroupBox* marco : marcos)
-        QCOMPARE(Nombre(marco), marco->title());
-}
-
-void PruebaAccesible::tableroConNombreYDescripcion()
-{
-    Modulo m;
-    Principal p(m, Principal::Arranque::SinPresentacion);
-    QVERIFY(!Nombre(p.Diagrama).isEmpty());
-    QCOMPARE(Descripcion(p.Diagrama), QStringLiteral("Plano de la cercha"));
+    QCOMPARE(Leer(w, QAccessible::Name), nombre);
 }
 
 QTEST_MAIN(PruebaAccesible)
