@@ -1,8 +1,7 @@
 #pragma once
 
-// A truss written straight into a model as the editor leaves it: nodes with
-// their loads {x, y, fx, fy}, bars {start, end} at the angle start -> end in
-// [0, 360) degrees, the pin and the roller.
+// A truss written straight into the model as the editor leaves it: nodes
+// {x, y, fx, fy}, bars {start, end} at their angle in [0, 360), pin, roller.
 
 #include "model/Modulo.h"
 

@@ -1,25 +1,15 @@
 #pragma once
 
-// Drives the real main window as a student does: tool buttons, presses on the
-// board's viewport, typing into the data panel and Aceptar, then reads what
-// the board and the results window show. Nothing is written into the model;
-// node positions are only read to know where to press.
+// Drives the real main window as a student does (tool buttons, presses on the
+// board, typing, Aceptar) and reads back the board and the results window.
 
 #include "board/Principal.h"
 #include "model/Numeros.h"
 #include "results/Final.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QTimer>
-#include <QToolButton>
 #include <QtTest>
-#include <functional>
-#include <memory>
+#include <QtWidgets>
 
 inline const QColor Azul(0, 0, 255); // compression
 inline const QColor Rojo(255, 0, 0); // tension
@@ -27,19 +17,15 @@ inline const QColor Cero(247, 187, 106); // zero force, and every bar before a c
 inline const QColor Verde(0, 255, 0); // the bar selected in the results window
 inline const QString Calculada = QStringLiteral("Cercha calculada satisfactoriamente");
 
-// Trusses as steps: "N x,y" a typed node; "T a,g" a bar typed from node a at g
-// degrees with length sqrt 2 (a hair over it, so the new end node lands on the
-// whole metre), which keeps the angle exact; "B a,e" a bar pressed from a to e,
-// its angle measured and cut to a tenth; "S f,r" pin and roller; "C n,g"
-// 1000 N at node n, its line drawn at g degrees, acting toward the node.
-// Triangle: A(0,0), B(1,1), C(2,0); bars A-B, B-C, A-C; 1000 N down at B.
+// Steps: "N x,y" typed node; "T a,g" bar typed from a at g degrees, length a
+// hair over sqrt 2 (exact angle, end node on the whole metre); "B a,e" bar
+// pressed a to e (angle cut to a tenth); "S f,r" supports; "C n,g" 1000 N at n
+// drawn at g degrees, toward the node. Triangle A(0,0) B(1,1) C(2,0), load at B.
 inline const QString PasosTriangulo = QStringLiteral("N0,0 T1,45 T2,315 B1,3 S1,3 C2,90");
-// Warren: A(0,0) B(1,1) C(2,0) D(3,1) E(4,0); bars 1-4 the zigzag, 5 A-C,
-// 6 C-E, 7 B-D; 1000 N down at B and at D.
+// Warren A(0,0) B(1,1) C(2,0) D(3,1) E(4,0): 1-4 zigzag, 5 A-C, 6 C-E, 7 B-D.
 inline const QString PasosWarren = QStringLiteral("N0,0 T1,45 T2,315 T3,45 T4,315 B1,3 B3,5 B2,4 S1,5 C2,90 C4,90");
-// Cantilever tower: A(0,0) B(1,0) C(0,1) D(1,1) E(0,2) F(1,2); bars 1 A-B,
-// 2 A-C, 3 B-D, 4 C-D, 5 A-D, 6 C-E, 7 D-F, 8 E-F, 9 C-F; 1000 N pushing E
-// to the right.
+// Tower A(0,0) B(1,0) C(0,1) D(1,1) E(0,2) F(1,2): A-B, A-C, B-D, C-D, A-D,
+// C-E, D-F, E-F, C-F; 1000 N pushing E to the right.
 inline const QString PasosTorre
     = QStringLiteral("N0,0 N1,0 N0,1 N1,1 N0,2 N1,2 B1,2 B1,3 B2,4 B3,4 B1,4 B3,5 B4,6 B5,6 B3,6 S1,2 C5,180");
 
@@ -48,14 +34,9 @@ public:
     Modulo m;
     Principal p { m, Principal::Arranque::SinPresentacion };
 
-    bool Mostrar()
-    {
-        p.show();
-        return QTest::qWaitForWindowExposed(&p);
-    }
+    bool Mostrar() { return p.show(), QTest::qWaitForWindowExposed(&p); }
     void Herramienta(int codigo) { QTest::mouseClick(p.Herramienta[size_t(codigo)], Qt::LeftButton); }
-    // Typing into both boxes (replacing what they hold), then Aceptar.
-    void Teclear(const QString& prin, const QString& angulo)
+    void Teclear(const QString& prin, const QString& angulo) // replacing what both boxes hold, then Aceptar
     {
         for (auto [caja, texto] : { std::pair { p.Prin, prin }, std::pair { p.Angulo, angulo } }) {
             caja->setFocus();
@@ -64,8 +45,7 @@ public:
         }
         QTest::mouseClick(p.Aceptar, Qt::LeftButton);
     }
-    // A press on the viewport pixel over node n's point.
-    void ClicNodo(int n)
+    void ClicNodo(int n) // a press on the viewport pixel over node n
     {
         const NodoRec& nodo = m.Nodos[size_t(n)];
         const QPoint pixel(qRound(p.coordenadas.ATwips(nodo.X, Eje::X) / TwipsPorPixel),
@@ -90,40 +70,34 @@ public:
 
     QString Fuerza(int b) const { return p.lbFuerza[size_t(b)]->TextoActual(); }
     QColor Color(int b) const { return p.Barra[size_t(b)]->ColorActual(); }
-    QStringList Fuerzas() const
+    template <typename T> QList<T> Todas(T (Dibujante::*leer)(int) const) const
     {
-        QStringList textos;
+        QList<T> todas;
         for (int b = 1; b <= m.NumBarras; ++b)
-            textos << Fuerza(b);
-        return textos;
+            todas << (this->*leer)(b);
+        return todas;
     }
-    QList<QColor> Colores() const
-    {
-        QList<QColor> colores;
-        for (int b = 1; b <= m.NumBarras; ++b)
-            colores << Color(b);
-        return colores;
-    }
+    QStringList Fuerzas() const { return Todas(&Dibujante::Fuerza); }
+    QList<QColor> Colores() const { return Todas(&Dibujante::Color); }
 };
 
-// What the results window showed.
-struct VistaResultados {
+struct VistaResultados { // what the results window showed
     bool abierta = false;
     QStringList lineas, apoyos;
     int filas = 0, columnas = 0; // with the heading row and column
 };
 
-// Presses Resultados; once the results window is open and modal, reads it,
-// runs `accion` on it (if any) and closes it with its Cerrar button.
+// Presses Resultados; once its window is modal, reads it, runs `accion` and
+// closes it with Cerrar.
 inline VistaResultados AbrirResultados(Principal& p, const std::function<void(Final&)>& accion = {})
 {
     auto vista = std::make_shared<VistaResultados>();
-    auto* reloj = new QTimer(&p);
-    QObject::connect(reloj, &QTimer::timeout, [reloj, vista, accion] {
+    QTimer reloj;
+    QObject::connect(&reloj, &QTimer::timeout, [&reloj, vista, accion] {
         auto* f = qobject_cast<Final*>(QApplication::activeModalWidget());
         if (!f)
             return;
-        reloj->stop();
+        reloj.stop();
         vista->abierta = true;
         for (int i = 0; i < f->Elemento->count(); ++i)
             vista->lineas << f->Elemento->item(i)->text();
@@ -136,8 +110,7 @@ inline VistaResultados AbrirResultados(Principal& p, const std::function<void(Fi
         if (f->isVisible())
             QTest::mouseClick(f->Salir, Qt::LeftButton);
     });
-    reloj->start(5);
+    reloj.start(5);
     QTest::mouseClick(p.Resultados, Qt::LeftButton);
-    delete reloj;
     return *vista;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// For the tests that drive the real main window, one per test. At the start size (10 m x 5 m) a metre is
-// 485 twips across from x = 150 and 540 down from y = 2700: Xt and Yt convert exactly both ways.
+// Drives the real main window. At the start size (10 m x 5 m) a metre is 485 twips across from x = 150 and 540
+// down from y = 2700: Xt and Yt convert exactly both ways. Viewport pixel (px, py) is twip (15 px, 15 py).
 
 #include "board/Principal.h"
 
@@ -13,7 +13,6 @@
 
 inline const auto Xt = [](double x) { return static_cast<float>(150 + 485 * x); };
 inline const auto Yt = [](double y) { return static_cast<float>(2700 - 540 * y); };
-// The viewport pixel nearest a board point in twips: pixel (px, py) arrives at twips (15 px, 15 py).
 inline const auto Pixel = [](float x, float y) { return QPoint(qRound(x / 15), qRound(y / 15)); };
 
 // A 32-bit value as its shortest exact text, such as 2332.047.
@@ -24,15 +23,9 @@ inline QString F(float valor)
 }
 
 // A data table's columns, a row named after its case, the row's values: auto [a, b] = Datos<QString, int>("a", "b").
-template <typename... T, typename... Nombres> void Columnas(Nombres... nombres)
-{
-    (QTest::addColumn<T>(nombres), ...);
-}
-template <typename... Valores> void Fila(const char* caso, Valores... valores)
-{
-    (QTest::newRow(caso) << ... << valores);
-}
-template <typename... T, typename... Nombres> std::tuple<T...> Datos(Nombres... nombres)
+template <typename... T, typename... N> void Columnas(N... nombres) { (QTest::addColumn<T>(nombres), ...); }
+template <typename... V> void Fila(const char* caso, V... valores) { (QTest::newRow(caso) << ... << valores); }
+template <typename... T, typename... N> std::tuple<T...> Datos(N... nombres)
 {
     return { *static_cast<const T*>(QTest::qData(nombres, qMetaTypeId<T>()))... };
 }
@@ -54,7 +47,6 @@ struct Ventana {
         if (aceptar)
             QTest::mouseClick(p.Aceptar, Qt::LeftButton);
     }
-    void Aceptar(const QString& textos) { Escribir(textos, true); }
     // Press and move at a point in metres, through the board's handlers.
     void Clic(double x, double y) { p.Diagrama_MouseDown({ 1, 0, Xt(x), Yt(y) }); }
     void Mover(double x, double y) { p.Diagrama_MouseMove({ 0, 0, Xt(x), Yt(y) }); }
@@ -103,11 +95,8 @@ inline std::shared_ptr<QString> ResponderCaja(QMessageBox::StandardButton boton)
         if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             reloj->stop();
             reloj->deleteLater();
-            *vista = QStringLiteral("%1|%2|%3|")
-                         .arg(caja->windowTitle())
-                         .arg(int(caja->icon()))
-                         .arg(caja->standardButtons().toInt())
-                + caja->text();
+            *vista = QString("%1|%2|%3|%4").arg(caja->windowTitle()).arg(int(caja->icon()))
+                         .arg(caja->standardButtons().toInt()).arg(caja->text());
             caja->button(boton)->click();
         }
     });
@@ -128,9 +117,8 @@ public:
     }
     bool eventFilter(QObject* objeto, QEvent* evento) override
     {
-        if (evento->type() == QEvent::EnabledChange)
-            cambios << Texto(static_cast<QWidget*>(objeto))
-                    + (static_cast<QWidget*>(objeto)->isEnabled() ? " on" : " off");
+        if (auto* w = static_cast<QWidget*>(objeto); evento->type() == QEvent::EnabledChange)
+            cambios << Texto(w) + (w->isEnabled() ? " on" : " off");
         return false;
     }
 };

@@ -1,5 +1,4 @@
 // Tool selection, the new project and the drawing size; nodes, their hit-testing and the node tool; the supports.
-// Board points at the start size: x = floor(X * 485000) / 1000 + 150, y = floor((5 - Y) * 540000) / 1000.
 
 #include "tools/VentanaPrueba.h"
 
@@ -17,7 +16,7 @@ void ArmarCercha(Ventana& v)
     }
     v.Elegir(HerrCarga);
     v.Clic(2, 2);
-    v.Aceptar("10|270");
+    v.Escribir("10|270", true);
     v.p.Barra[1]->Color(ColorCompresion);
     v.p.lbFuerza[1]->Visible(true);
     v.p.Resultados->setEnabled(true);
@@ -26,7 +25,6 @@ void ArmarCercha(Ventana& v)
     v.Escribir("8|9");
 }
 
-// What a new project resets, in one line.
 QString Cercha(const Ventana& v)
 {
     return QString::asprintf("%d nodos %d barras %d cargas, apoyos %d %d%s, %d visibles, %s, barra %s", v.m.NumNodos,
@@ -39,7 +37,6 @@ QString Tamano(const Principal& p)
     return QString("%1 x %2").arg(p.coordenadas.AnchoDibujo).arg(p.coordenadas.AltoDibujo);
 }
 
-// Node n's place in metres, as "x y".
 QString Lugar(const Ventana& v, int n)
 {
     return QString("%1 %2").arg(v.m.Nodos[size_t(n)].X).arg(v.m.Nodos[size_t(n)].Y);
@@ -66,17 +63,15 @@ private slots:
 
     void seleccion_data()
     {
-        // panel: caption, Label1, Label2, Prin, Angulo.
+        // panel: caption, Label1, Label2, Prin, Angulo. Only the node tool writes the pointer's place (snapped);
+        // the supports tool keeps the captions it finds, the others' end with a blank.
         Columnas<int, QString, QString>("codigo", "estado", "panel");
-        // The supports tool keeps the captions it finds; the others' captions end with a blank. All keep the texts.
         Fila("supports", 0, "armada h0 «Seleccione el nodo del apoyo fijo»",
             "Parámetros configuración|Longitud(m):|Ángulo(°):|3|7");
         Fila("load", 1, "armada h1 «Seleccione nodo de aplicación»", "Carga externa|Magnitud(N): |Ángulo(°): |3|7");
-        // Only the node tool writes the pointer's snapped place, 1.25 and 0.05 m.
         Fila(
             "node", 2, "armada h2 panel «Selección la ubicación del nuevo nodo»", "Nuevo nodo|X(m): |Y(m): |1.25|0.05");
         Fila("bar", 3, "armada h3 «Seleccione nodo de inicio:»", "Nuevo elemento|Longitud(m): |Ángulo(°): |3|7");
-        // The start size, 10 m x 5 m.
         Fila("drawing size", 4, "armada h4 panel «Nuevas dimensiones exteriores»",
             "Dimensiones|Ancho dibujo(m): |Alto dibujo(m): |10|5");
     }
@@ -86,11 +81,10 @@ private slots:
         Ventana v;
         if (codigo != HerrArea)
             v.p.AgregarNodo(1, 1); // the supports, load and bar tools need a node
-        v.p.Prin->setText("3");
-        v.p.Angulo->setText("7");
+        v.Escribir("3|7");
         v.p.Datos->setEnabled(!estado.contains(" panel")); // the selection has to change it
         v.Elegir(codigo);
-        v.p.Diagrama_MouseMove({ 0, 0, 750, 2700 });
+        v.p.Diagrama_MouseMove(En1237);
         QCOMPARE(Estado(v.p), estado);
         const QStringList textos { v.p.Datos->title(), v.p.Label1->text(), v.p.Label2->text(), v.p.Prin->text(),
             v.p.Angulo->text() };
@@ -113,15 +107,11 @@ private slots:
         RegistroHabilitado registro(v.p);
         const auto caja = ResponderCaja(si ? QMessageBox::Yes : QMessageBox::No);
         v.Elegir(HerrNuevo);
-        const int botones = QMessageBox::Yes | QMessageBox::No;
-        QCOMPARE(*caja,
-            QStringLiteral("Vexo.Parvu.Trabina|%1|%2|¿Esta seguro que desea borrar los elementos actuales?")
-                .arg(QMessageBox::Question)
-                .arg(botones));
+        QCOMPARE(*caja, QString("Vexo.Parvu.Trabina|4|%1|¿Esta seguro que desea borrar los elementos actuales?")
+                            .arg(QMessageBox::Yes | QMessageBox::No));
         // All on, Calcular and Resultados off, then 0, 3 and 1 off, in that order.
-        const QStringList orden { "Apoyo on", "Area on", "Cálcular off", "Result off", "Apoyo off", "Elemen off",
-            "Carga off" };
-        QCOMPARE(registro.cambios, si ? orden : QStringList());
+        const QString orden = "Apoyo on,Area on,Cálcular off,Result off,Apoyo off,Elemen off,Carga off";
+        QCOMPARE(registro.cambios.join(','), si ? orden : "");
         const QString despues = si ? "0 nodos 0 barras 0 cargas, apoyos 0 0, 1 visibles, 245, barra #f7bb6a" : antes;
         QCOMPARE(Cercha(v), despues);
         // Either way the tool is current and armed; the panel, message, size, NodoCarga and matrix stay.
@@ -136,24 +126,19 @@ private slots:
 
     void tamano_data()
     {
-        // textos: width and height; resultado: the size and the editing state.
+        // Done: released, but armed with the panel open. Refused: the size and the tool stay as they were.
         Columnas<QString, QString>("textos", "resultado");
-        // Released, but armed with the panel open: the size can be committed again at once.
         const QString hecho = " armada h-1 panel «»";
         Fila("7.5 rounds to 8", "7.5|4.2", "8 x 4.2" + hecho);
         Fila("6.5 rounds to even 6", "6.5|2.5", "6 x 2.5" + hecho);
-        Fila("text after the numbers", "12 m|10m", "12 x 10" + hecho);
         Fila("widest, lowest", "32767|0.001", "32767 x 0.001" + hecho);
-        // Refused: the size and the tool stay as they were.
         const QString ancho = "10 x 5 armada h4 panel «El ancho del dibujo debe estar entre 1 y 32767 metros»";
         const QString alto = "10 x 5 armada h4 panel «El alto del dibujo debe ser un número mayor que 0»";
         const QString alcance = "10 x 5 armada h4 panel «El alto del dibujo está fuera del alcance del tablero»";
         Fila("width rounds to 0", "0.4|5", ancho);
-        Fila("negative width", "-3|5", ancho);
         Fila("width beyond 16 bits", "32768|5", ancho);
         Fila("32767.5 rounds to even 32768", "32767.5|5", ancho);
         Fila("zero height", "10|0", alto);
-        Fila("negative height", "10|-2", alto);
         Fila("height too large for a double", "10|1e400", alcance);
         // 1e303 * 2700000 overflows: Y = 0 would have no board point.
         Fila("height whose conversion overflows", "10|1e303", alcance);
@@ -184,7 +169,6 @@ private slots:
         QCOMPARE(registro.cambios,
             QStringList({ "Parámetros configuración off", "Area off", "Apoyo on", "Elemen on", "Carga on" }));
         // Node C at (0.75, 1) m is at (363.75 + 150, 2160): the dot's corner 50 up and left, the letter's 250 above.
-        QCOMPARE(Lugar(v, 3), "0.75 1");
         QCOMPARE(v.p.Nodo[3]->item->pos(), QPointF(463.75, 2110));
         QCOMPARE(v.p.lbNodo[3]->item->pos(), QPointF(513.75, 1910));
         QCOMPARE(v.p.lbNodo[1]->TextoActual() + v.p.lbNodo[3]->TextoActual() + v.p.lbNodo[20]->TextoActual(), "ACT");
@@ -196,12 +180,11 @@ private slots:
         // A twenty-first node is refused by a click and by typing; the tool stays as it was.
         v.Elegir(HerrNodo);
         v.Escribir("1|1");
-        v.p.Diagrama_MouseDown(En1237);
-        QCOMPARE(Estado(v.p), "armada h2 panel «No se pueden agregar más de 20 nodos»");
-        QTest::mouseClick(v.p.Aceptar, Qt::LeftButton);
-        QCOMPARE(Estado(v.p), "armada h2 panel «No se pueden agregar más de 20 nodos»");
-        QCOMPARE(v.m.NumNodos, int16_t(20));
-        QCOMPARE(ElementosVisibles(v.p), 41);
+        for (int intento = 0; intento < 2; ++intento) {
+            intento ? QTest::mouseClick(v.p.Aceptar, Qt::LeftButton) : v.p.Diagrama_MouseDown(En1237);
+            QCOMPARE(Estado(v.p), "armada h2 panel «No se pueden agregar más de 20 nodos»");
+            QCOMPARE(QPoint(v.m.NumNodos, ElementosVisibles(v.p)), QPoint(20, 41));
+        }
     }
 
     void buscarNodo_data()
@@ -215,9 +198,7 @@ private slots:
         Fila("x = 220", origen, QPointF(220, 2700), 0);
         Fila("y = 2650", origen, QPointF(150, 2650), 0);
         Fila("y just past 2650", origen, QPointF(150, 2650.5), 1);
-        Fila("y = 2770", origen, QPointF(150, 2770), 0);
         // Node at (2, 5): point (1120, 0); the square is shifted to 0 < y < 120, below the dot's bottom at 70.
-        Fila("top edge, y = 0", QPolygonF { QPointF(2, 5) }, QPointF(1120, 0), 0);
         Fila("top edge, y = 100", QPolygonF { QPointF(2, 5) }, QPointF(1120, 100), 1);
         Fila("top edge, y = 120", QPolygonF { QPointF(2, 5) }, QPointF(1120, 120), 0);
         // Node at (-0.3, 0): -145.5 + 150 = 4.5; the square is shifted to 0 < x < 120.
@@ -240,11 +221,9 @@ private slots:
     void ajusteAlMover_data()
     {
         Columnas<QPoint, QString>("pixel", "textos");
-        // Pixel p is twip 15 p. t = floor(10 m), d = 100 m - 10 t to even: d > 5 writes (t + 1) / 10, d < 5
-        // writes (10 t + 5) / 100, d = 5 keeps the text. 750 -> 1.237 m: d = 4 -> 1.25; 2700 -> 0 m: 0.05.
+        // t = floor(10 m), d = 100 m - 10 t to even: d > 5 writes (t + 1) / 10, d < 5 writes (10 t + 5) / 100,
+        // d = 5 keeps the text. 750 -> 1.237 m: d = 4 -> 1.25; 2700 -> 0 m: 0.05.
         Fila("1.237 m and 0 m", QPoint(50, 180), "1.25 0.05");
-        // 1110 -> 1.979 m: d = 8 -> 2, no point; y = 0 is 5 m: 5.05.
-        Fila("1.979 m and 5 m", QPoint(74, 0), "2 5.05");
         // 0 -> -0.31 m: t = -4, d = 9 -> -0.3; 2850 -> -0.278 m: t = -3, d = 2 -> -0.25.
         Fila("negative metres", QPoint(0, 190), "-0.3 -0.25");
         // 225 -> 0.154 m: d = 5.4 -> 5; 135 -> 4.75 m: d = 5.
@@ -258,20 +237,17 @@ private slots:
         Ventana v;
         QVERIFY(v.Mostrar());
         v.Elegir(HerrNodo);
-        v.p.Prin->setText("7");
-        v.p.Angulo->setText("9");
+        v.Escribir("7|9");
         QTest::mouseMove(v.p.Diagrama->viewport(), pixel);
         QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), textos);
         v.p.Diagrama_MouseDown({ 1, 0, 4000, 4000 });
-        QCOMPARE(Lugar(v, 1), textos);
-        QCOMPARE(Estado(v.p), "desarmada h-1 «»");
+        QCOMPARE(Lugar(v, 1) + " " + Estado(v.p), textos + " desarmada h-1 «»");
         v.p.Diagrama_MouseMove(En1237); // disarmed: nothing written
         QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), textos);
     }
 
     void nodoEscrito_data()
     {
-        // textos: x and y; resultado: the node's place, or the refusal.
         Columnas<QString, QString>("textos", "resultado");
         Fila("2.5 and 1", "2.5|1", "2.5 1");
         Fila("a comma ends the number", "2,5|1", "2 1");
@@ -284,7 +260,6 @@ private slots:
         // 1e305 * 4850000 overflows the double itself.
         Fila("x whose conversion is infinite", "1e305|1", alcance);
         Fila("x too large for a double", "1e400|1", grande);
-        Fila("y too large for a double", "1|-1e999", grande);
     }
     void nodoEscrito()
     {
@@ -305,8 +280,7 @@ private slots:
         QCOMPARE(Habilitadas(v.p), "245");
     }
 
-    // Nodes A (0, 0) at (150, 2700), B (4, 0) at (2090, 2700), C (2, 2) at (1120, 1620). The mouse button
-    // does not matter: the presses use each of them.
+    // A (0, 0) at (150, 2700), B (4, 0) at (2090, 2700), C (2, 2) at (1120, 1620). Any mouse button does.
     void apoyos()
     {
         Ventana v;
@@ -317,13 +291,11 @@ private slots:
         v.Presionar(0, 0);
         // 150 - 480 / 2 = -90; 2700 - (480 / 2 - 50) = 2510. Still armed for the roller.
         QCOMPARE(Apoyos(v), "fijo 1 en -90 2510, movil -");
-        QCOMPARE(Estado(v.p), "armada h-1 «Seleccione nodo para el apoyo»");
-        QCOMPARE(Habilitadas(v.p), "01235");
+        QCOMPARE(Estado(v.p) + Habilitadas(v.p), "armada h-1 «Seleccione nodo para el apoyo»01235");
         // The next press, with the same selection, places the roller: 2090 - 240 = 1850.
         v.Presionar(4, 0, Qt::ShiftModifier, Qt::RightButton);
         QCOMPARE(Apoyos(v), "fijo 1 en -90 2510, movil 2 en 1850 2510");
-        QCOMPARE(Estado(v.p), "desarmada h-1 «»");
-        QCOMPARE(Habilitadas(v.p), "1235 calcular");
+        QCOMPARE(Estado(v.p) + Habilitadas(v.p), "desarmada h-1 «»1235 calcular");
         // Dots, lines, labels and the axes are drawn over both symbols.
         for (const QGraphicsItem* item : v.p.Diagrama->Escena().items()) {
             if (item != v.p.Apoyo[0]->item && item != v.p.Apoyo[1]->item)
@@ -344,14 +316,13 @@ private slots:
         v.Presionar(2, 2, {}, Qt::MiddleButton);
         QCOMPARE(Apoyos(v), "fijo 1 en -90 2510, movil 3 en 880 1430");
 
-        // A press on a node's letter or a support symbol acts as a press on the board at the same point.
-        // Node 4 at (0.1, 0.5) is at (198.5, 2430): its square reaches under A's letter at (150, 2450).
+        // A press on a letter or a support symbol acts on the board at that point. Node 4 (0.1, 0.5) is at
+        // (198.5, 2430): its square reaches under A's letter at (150, 2450); A's fixed support spans (-90, 2510)+480.
         v.p.AgregarNodo(0.1, 0.5);
         QVERIFY(v.p.lbNodo[1]->Contiene(180, 2475));
         v.Elegir(HerrCarga);
         QTest::mouseClick(v.p.Diagrama->viewport(), Qt::LeftButton, {}, Pixel(180, 2475));
         QCOMPARE(v.p.NodoCarga, int16_t(4));
-        // The fixed support's symbol at A spans (-90, 2510) to (390, 2990).
         QVERIFY(v.p.Apoyo[0]->Contiene(150, 2700));
         v.Elegir(HerrCarga);
         v.Presionar(0, 0);
