@@ -2,6 +2,7 @@
 // logical pixel), the pools of board elements, and the start state.
 
 #include "board/Dibujos.h"
+#include "board/Pixeles.h"
 #include "board/Principal.h"
 
 #include <QApplication>
@@ -17,16 +18,6 @@
 namespace {
 
 const QString TituloVentana = QStringLiteral("Cálculo de Cerchas por el metodo de los nodos (Vexo.Parvu.Trabina)");
-
-int APixeles(double twips)
-{
-    return qRound(twips / TwipsPorPixel);
-}
-
-void Ubicar(QWidget* control, double left, double top, double ancho, double alto)
-{
-    control->setGeometry(APixeles(left), APixeles(top), APixeles(ancho), APixeles(alto));
-}
 
 // Screen readers and test automation find each control by its caption and tooltip.
 void Rotular(QWidget* control, const QString& caption, const QString& tooltip)

@@ -3,6 +3,7 @@
 
 #include "results/Final.h"
 
+#include "board/Pixeles.h"
 #include "board/Principal.h"
 #include "model/Numeros.h"
 #include "results/ListaTabulada.h"
@@ -26,17 +27,6 @@ const QString TextoSalir = QStringLiteral("&Cerrar");
 // The window's size in twips (the main window's scale of 15 twips a pixel).
 constexpr double AnchoFinal = 8400;
 constexpr double AltoFinal = 7200;
-
-// A window position in twips becomes a pixel, halves to even.
-int APixeles(double twips)
-{
-    return static_cast<int>(EnteroPar(twips / TwipsPorPixel));
-}
-
-void Ubicar(QWidget* control, double left, double top, double ancho, double alto)
-{
-    control->setGeometry(APixeles(left), APixeles(top), APixeles(ancho), APixeles(alto));
-}
 
 // A window's Width in twips, frame included, as its Left counts it.
 double AnchoTwips(const QWidget& ventana)

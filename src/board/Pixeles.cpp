@@ -1,0 +1,16 @@
+#include "board/Pixeles.h"
+
+#include "board/Tablero.h"
+#include "model/Numeros.h"
+
+#include <QWidget>
+
+int APixeles(double twips)
+{
+    return static_cast<int>(EnteroPar(twips / TwipsPorPixel));
+}
+
+void Ubicar(QWidget* control, double left, double top, double ancho, double alto)
+{
+    control->setGeometry(APixeles(left), APixeles(top), APixeles(ancho), APixeles(alto));
+}
