@@ -21,12 +21,11 @@ inline constexpr std::array<std::pair<int16_t, int16_t>, 19> BarrasMayor { { { 1
     { 5, 6 }, { 7, 8 }, { 8, 9 }, { 9, 10 }, { 10, 11 }, { 1, 7 }, { 7, 2 }, { 2, 8 }, { 8, 3 }, { 3, 9 }, { 9, 4 },
     { 4, 10 }, { 10, 5 }, { 5, 11 }, { 11, 6 } } };
 
-inline constexpr double PiPrograma = 3.14159265358979;
 
 // Direction from a to b in degrees, counter-clockwise from +X, in [0, 360).
 inline double AnguloEntre(const NodoRec& a, const NodoRec& b)
 {
-    const double grados = std::atan2(b.Y - a.Y, b.X - a.X) * 180 / PiPrograma;
+    const double grados = std::atan2(b.Y - a.Y, b.X - a.X) * 180 / Pi;
     return grados < 0 ? grados + 360 : grados;
 }
 
@@ -36,12 +35,12 @@ inline void ArmarMayor(Modulo& m)
     for (size_t i = 0; i < NodosMayor.size(); ++i) {
         const int16_t k = m.AgregarNodoRec(NodosMayor[i].first, NodosMayor[i].second * AlturaWarren);
         if (k >= 2 && k <= 5)
-            m.Nodos[static_cast<size_t>(k)].Fy = -1000;
+            m.Nodo(k).Fy = -1000;
     }
     for (const auto& [inicio, fin] : BarrasMayor) {
-        BarraRec& barra = m.Barras[static_cast<size_t>(m.AgregarBarraRec(inicio))];
+        BarraRec& barra = m.Barra(m.AgregarBarraRec(inicio));
         barra.NodoFinal = fin;
-        barra.Angulo = AnguloEntre(m.Nodos[static_cast<size_t>(inicio)], m.Nodos[static_cast<size_t>(fin)]);
+        barra.Angulo = AnguloEntre(m.Nodo(inicio), m.Nodo(fin));
     }
     m.Apoyos[1] = 1;
     m.Apoyos[2] = 6;
@@ -49,9 +48,9 @@ inline void ArmarMayor(Modulo& m)
 
 inline EventoPuntero SobreNodo(const Principal& p, int16_t n)
 {
-    const NodoRec& nodo = p.modulo.Nodos[static_cast<size_t>(n)];
-    return { 1, 0, static_cast<float>(p.coordenadas.ATwips(nodo.X, Eje::X)),
-        static_cast<float>(p.coordenadas.ATwips(nodo.Y, Eje::Y)) };
+    const NodoRec& nodo = p.Ver().modulo.Nodo(n);
+    return { 1, 0, static_cast<float>(p.Ver().coordenadas.ATwips(nodo.X, Eje::X)),
+        static_cast<float>(p.Ver().coordenadas.ATwips(nodo.Y, Eje::Y)) };
 }
 
 // Through the editor, as a user would: typed nodes (top ones at 1.7 m), bars
@@ -71,8 +70,8 @@ inline void DibujarMayor(Principal& p)
     for (int16_t n = 2; n <= 5; ++n) {
         p.Herramienta_Click(HerrCarga);
         p.Diagrama_MouseDown(SobreNodo(p, n));
-        p.Prin->setText(QStringLiteral("1000"));
-        p.Angulo->setText(QStringLiteral("90"));
+        p.findChild<QLineEdit*>(QStringLiteral("Prin"))->setText(QStringLiteral("1000"));
+        p.findChild<QLineEdit*>(QStringLiteral("Angulo"))->setText(QStringLiteral("90"));
         p.Aceptar_Click();
     }
 }

@@ -32,7 +32,7 @@ void CalcularClick(benchmark::State& estado)
     Modulo m;
     Principal p(m, Principal::Arranque::SinPresentacion);
     DibujarMayor(p);
-    if (m.NumNodos != 11 || m.NumBarras != 19 || !p.Calcular->isEnabled()) {
+    if (m.NumNodos != 11 || m.NumBarras != 19 || !p.findChild<QToolButton*>(QStringLiteral("Calcular"))->isEnabled()) {
         estado.SkipWithError("la cercha mayor no quedó dibujada");
         return;
     }

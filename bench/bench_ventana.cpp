@@ -26,7 +26,8 @@ void AbrirBarra(Principal& p)
 
 bool Dibujando(const Principal& p)
 {
-    return p.modulo.NumBarras == 1 && p.modulo.Barras[1].NodoFinal == 0 && p.Banderas[1] && !p.Banderas[2];
+    return p.Ver().modulo.NumBarras == 1 && p.Ver().modulo.Barra(1).NodoFinal == 0 && p.Ver().estado.Banderas[Bandera::Armada]
+        && !p.Ver().estado.Banderas[Bandera::EsperaInicio];
 }
 
 void MedirBarra_(benchmark::State& estado)
@@ -68,12 +69,12 @@ void MovimientoBarraEvento(benchmark::State& estado)
     std::array<QMouseEvent*, 2> eventos {};
     for (size_t k = 0; k < 2; ++k) {
         const QPointF pixel(Puntos[k].X / TwipsPorPixel, Puntos[k].Y / TwipsPorPixel);
-        eventos[k] = new QMouseEvent(QEvent::MouseMove, pixel, p.Diagrama->viewport()->mapToGlobal(pixel), Qt::NoButton,
+        eventos[k] = new QMouseEvent(QEvent::MouseMove, pixel, p.findChild<QGraphicsView*>(QStringLiteral("Diagrama"))->viewport()->mapToGlobal(pixel), Qt::NoButton,
             Qt::NoButton, Qt::NoModifier);
     }
     size_t i = 0;
     for (auto _ : estado)
-        QApplication::sendEvent(p.Diagrama->viewport(), eventos[++i % 2]);
+        QApplication::sendEvent(p.findChild<QGraphicsView*>(QStringLiteral("Diagrama"))->viewport(), eventos[++i % 2]);
     for (QMouseEvent* evento : eventos)
         delete evento;
 }

@@ -1,6 +1,7 @@
 #include "MedirArranque.h"
 #include "board/Dibujos.h"
 #include "board/Principal.h"
+#include "shell/TituloAplicacion.h"
 #include "model/Modulo.h"
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 
 #include "Ejemplo.h"
 #include "board/Principal.h"
+#include "board/Tablero.h"
 #include "model/Numeros.h"
 #include "shell/Acerca.h"
 #include "shell/Inicio.h"
@@ -51,7 +52,9 @@ private:
     EventoPuntero EnNodo(int n) const;
     void Mover(const EventoPuntero& e) { p.Diagrama_MouseMove(e); }
     void Clic(const EventoPuntero& e);
-    void Herramienta(int codigo) { p.Herramienta[static_cast<size_t>(codigo)]->click(); }
+    void Herramienta(int codigo) { Control<QToolButton>(QStringLiteral("Herramienta%1").arg(codigo))->click(); }
+    // The window's controls by their object names.
+    template <typename T> T* Control(const QString& nombre) const { return p.findChild<T*>(nombre); }
     void Escribir(const QString& primero, const QString& segundo);
     void Capturar(const QString& nombre, QWidget* ventana);
     void CapturarTablero(const QString& nombre);
@@ -65,8 +68,8 @@ private:
 
 EventoPuntero Recorrido::EnMetros(double x, double y) const
 {
-    return { 1, 0, static_cast<float>(p.coordenadas.ATwips(x, Eje::X)),
-        static_cast<float>(p.coordenadas.ATwips(y, Eje::Y)) };
+    return { 1, 0, static_cast<float>(p.Ver().coordenadas.ATwips(x, Eje::X)),
+        static_cast<float>(p.Ver().coordenadas.ATwips(y, Eje::Y)) };
 }
 
 EventoPuntero Recorrido::EnNodo(int n) const
@@ -83,8 +86,8 @@ void Recorrido::Clic(const EventoPuntero& e)
 
 void Recorrido::Escribir(const QString& primero, const QString& segundo)
 {
-    p.Prin->setText(primero);
-    p.Angulo->setText(segundo);
+    Control<QLineEdit>(QStringLiteral("Prin"))->setText(primero);
+    Control<QLineEdit>(QStringLiteral("Angulo"))->setText(segundo);
 }
 
 void Recorrido::Capturar(const QString& nombre, QWidget* ventana)
@@ -97,36 +100,36 @@ void Recorrido::Capturar(const QString& nombre, QWidget* ventana)
 void Recorrido::CapturarTablero(const QString& nombre)
 {
     QCoreApplication::processEvents();
-    resultado.imagenes.insert(nombre, p.Diagrama->viewport()->grab(RecorteEjemplo).toImage());
+    resultado.imagenes.insert(nombre, Control<QGraphicsView>(QStringLiteral("Diagrama"))->viewport()->grab(RecorteEjemplo).toImage());
 }
 
 // The window from its tool buttons down to the part of the board with the example.
 void Recorrido::CapturarParte(const QString& nombre)
 {
     QCoreApplication::processEvents();
-    const QPoint tablero = p.Diagrama->viewport()->mapTo(&p, QPoint(0, 0));
+    const QPoint tablero = Control<QGraphicsView>(QStringLiteral("Diagrama"))->viewport()->mapTo(&p, QPoint(0, 0));
     const QRect parte(0, 0, p.width(), tablero.y() + RecorteEjemplo.height());
     resultado.imagenes.insert(nombre, p.grab(parte).toImage());
 }
 
 void Recorrido::Presentacion()
 {
-    if (!p.inicio) {
+    if (!p.Ver().inicio) {
         Avisar(QStringLiteral("no splash window at start"));
         return;
     }
-    Capturar(QStringLiteral("inicio"), p.inicio);
-    p.inicio->Timer1_Timer(); // the hand-over, without waiting five seconds
+    Capturar(QStringLiteral("inicio"), p.Ver().inicio);
+    p.Ver().inicio->Timer1_Timer(); // the hand-over, without waiting five seconds
     QCoreApplication::processEvents();
     Capturar(QStringLiteral("principal"), &p);
-    Capturar(QStringLiteral("herramientas"), p.Frame1);
+    Capturar(QStringLiteral("herramientas"), Control<QWidget>(QStringLiteral("Frame1")));
 }
 
 void Recorrido::ColocarNodos()
 {
     Herramienta(HerrArea);
     Escribir(QString::fromLatin1(ejemplo::AnchoArea), QString::fromLatin1(ejemplo::AltoArea));
-    p.Aceptar->click();
+    Control<QPushButton>(QStringLiteral("Aceptar"))->click();
     // Node A with the mouse: the panel shows the snapped position before the click.
     Herramienta(HerrNodo);
     const EventoPuntero cercaDeA = EnMetros(PunteroNodoA, PunteroNodoA);
@@ -138,7 +141,7 @@ void Recorrido::ColocarNodos()
         Herramienta(HerrNodo);
         Escribir(FormatoGeneral(ejemplo::Nodos[i].x, Separador::Punto),
             FormatoGeneral(ejemplo::Nodos[i].y, Separador::Punto));
-        p.Aceptar->click();
+        Control<QPushButton>(QStringLiteral("Aceptar"))->click();
     }
     CapturarTablero(QStringLiteral("nodos"));
 }
@@ -175,14 +178,14 @@ void Recorrido::ApoyosYCargas()
         if (primera)
             CapturarParte(QStringLiteral("carga"));
         primera = false;
-        p.Aceptar->click();
+        Control<QPushButton>(QStringLiteral("Aceptar"))->click();
     }
     CapturarTablero(QStringLiteral("cercha"));
 }
 
 void Recorrido::CalcularYResultados()
 {
-    p.Calcular->click();
+    Control<QToolButton>(QStringLiteral("Calcular"))->click();
     Capturar(QStringLiteral("calculada"), &p);
     CapturarTablero(QStringLiteral("resuelta"));
     // The results window is modal: it is grabbed, used and closed from a timer
@@ -203,7 +206,7 @@ void Recorrido::CalcularYResultados()
         ventana->reject();
     });
     sondeo.start(20);
-    p.Resultados->click();
+    Control<QToolButton>(QStringLiteral("Resultados"))->click();
     sondeo.stop();
 }
 
@@ -216,12 +219,12 @@ void Recorrido::VentanaAcerca()
 
 void Recorrido::Verificar()
 {
-    if (p.coordenadas.AnchoDibujo != 8 || p.coordenadas.AltoDibujo != 4.45)
+    if (p.Ver().coordenadas.AnchoDibujo != 8 || p.Ver().coordenadas.AltoDibujo != 4.45)
         Avisar(QStringLiteral("drawing area not 8 x 4.45"));
     if (modulo.NumNodos != static_cast<int16_t>(ejemplo::Nodos.size()))
         Avisar(QStringLiteral("%1 nodes instead of 6").arg(modulo.NumNodos));
     for (int n = 1; n <= modulo.NumNodos && n <= 6; ++n) {
-        const NodoRec& nodo = modulo.Nodos[static_cast<size_t>(n)];
+        const NodoRec& nodo = modulo.Nodo(n);
         const ejemplo::Punto& punto = ejemplo::Nodos[static_cast<size_t>(n - 1)];
         if (nodo.X != punto.x || nodo.Y != punto.y)
             Avisar(QStringLiteral("node %1 at (%2, %3)")

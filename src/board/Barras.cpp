@@ -1,7 +1,9 @@
 // Bars on the board: IniciarBarra opens one at a node, MedirBarra writes the
 // live length and angle of the last bar into the data panel.
 
+#include "board/ElementosTablero.h"
 #include "board/MedidaBarra.h"
+#include "board/PanelDatos.h"
 #include "board/Principal.h"
 #include "model/Numeros.h"
 
@@ -14,10 +16,10 @@ void Principal::IniciarBarra(int16_t nodo)
     if (!modulo.CabeBarra() || nodo < 1 || nodo > modulo.NumNodos)
         return;
     const int16_t b = modulo.NumBarras + 1;
-    const NodoRec& inicio = modulo.Nodos[static_cast<size_t>(nodo)];
-    Linea& linea = *Barra[static_cast<size_t>(b)];
-    linea.FijarInicio(static_cast<float>(coordenadas.ATwips(inicio.X, Eje::X)),
-        static_cast<float>(coordenadas.ATwips(inicio.Y, Eje::Y)));
+    const NodoRec& origen = modulo.Nodo(nodo);
+    Linea& linea = *elementos->Barra[b];
+    linea.FijarInicio(static_cast<float>(coordenadas.ATwips(origen.X, Eje::X)),
+        static_cast<float>(coordenadas.ATwips(origen.Y, Eje::Y)));
     linea.Visible(true);
     Herramienta[HerrArea]->setEnabled(false);
     modulo.AgregarBarraRec(nodo);
@@ -28,8 +30,8 @@ void Principal::MedirBarra()
     const int16_t b = modulo.NumBarras;
     if (b < 1)
         return;
-    const BarraRec& barra = modulo.Barras[static_cast<size_t>(b)];
-    const Linea& linea = *Barra[static_cast<size_t>(b)];
+    const BarraRec& barra = modulo.Barra(b);
+    const Linea& linea = *elementos->Barra[b];
     const float x1 = static_cast<float>(coordenadas.AMetros(linea.X1, Eje::X));
     const float x2 = static_cast<float>(coordenadas.AMetros(linea.X2, Eje::X));
     const double y1 = coordenadas.AMetros(linea.Y1, Eje::Y);
@@ -38,14 +40,14 @@ void Principal::MedirBarra()
     // A closed bar takes its direction from its nodes, its length from its line.
     float xInicio = x1, yInicio = static_cast<float>(y1), xFin = x2, yFin = static_cast<float>(y2);
     if (barra.NodoFinal != 0) {
-        const NodoRec& inicio = modulo.Nodos[static_cast<size_t>(barra.NodoInicial)];
-        const NodoRec& fin = modulo.Nodos[static_cast<size_t>(barra.NodoFinal)];
-        xInicio = static_cast<float>(inicio.X);
-        yInicio = static_cast<float>(inicio.Y);
+        const NodoRec& origen = modulo.Nodo(barra.NodoInicial);
+        const NodoRec& fin = modulo.Nodo(barra.NodoFinal);
+        xInicio = static_cast<float>(origen.X);
+        yInicio = static_cast<float>(origen.Y);
         xFin = static_cast<float>(fin.X);
         yFin = static_cast<float>(fin.Y);
     }
     const double longitud = LongitudMostrada(x1, x2, y1, y2, coordenadas.AMetrosSimple(Eje::Y));
-    Prin->setText(FormatoGeneral(longitud, Separador::Punto));
-    Angulo->setText(FormatoGeneral(AnguloMostrado(xInicio, yInicio, xFin, yFin), Separador::Punto));
+    datos->Prin().setText(FormatoGeneral(longitud, Separador::Punto));
+    datos->Angulo().setText(FormatoGeneral(AnguloMostrado(xInicio, yInicio, xFin, yFin), Separador::Punto));
 }

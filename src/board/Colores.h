@@ -10,3 +10,16 @@ inline const QColor ColorTraccion(255, 0, 0);
 inline const QColor ColorSeleccion(0, 255, 0);
 inline const QColor ColorLineaCarga(0, 128, 64);
 inline const QColor ColorTextoCarga(0, 128, 0);
+inline const QColor ColorColumnaCargas(0, 128, 64); // the loads' column of the results grid
+
+// A bar's colour by the sign of its force: compression is stored positive,
+// blue; tension red; a zero force keeps the colour of a bar before any
+// calculation.
+inline QColor ColorPorFuerza(double fuerza)
+{
+    if (fuerza > 0)
+        return ColorCompresion;
+    if (fuerza < 0)
+        return ColorTraccion;
+    return ColorBarra;
+}

@@ -1,6 +1,6 @@
 #include "board/Dialogos.h"
 
-#include "board/Principal.h"
+#include "shell/TituloAplicacion.h"
 
 #include <QMessageBox>
 

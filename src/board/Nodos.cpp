@@ -1,9 +1,10 @@
 // Nodes on the board: AgregarNodo places one, BuscarNodo finds the one under
 // a board point.
 
+#include "board/ElementosTablero.h"
+#include "board/PanelDatos.h"
 #include "board/Principal.h"
 
-#include <QGroupBox>
 #include <QToolButton>
 #include <cmath>
 
@@ -12,11 +13,6 @@ namespace {
 constexpr float DiametroNodo = 120;
 constexpr float DesplazamientoNodo = 50; // the dot's corner, up and left of the node's point
 constexpr float AlturaLetra = 250;
-
-QString LetraNodo(int n)
-{
-    return QString(QChar(64 + n));
-}
 
 } // namespace
 
@@ -32,15 +28,16 @@ bool Principal::AgregarNodo(double X, double Y)
         Mensaje(QStringLiteral("La posición del nodo está fuera del alcance del dibujo"));
         return false;
     }
-    const int16_t n = modulo.NumNodos + 1;
-    const size_t i = static_cast<size_t>(n);
-    Nodo[i]->Mover(static_cast<float>(xt - DesplazamientoNodo), static_cast<float>(yt - DesplazamientoNodo));
-    lbNodo[i]->Mover(static_cast<float>(xt), static_cast<float>(yt - AlturaLetra));
-    lbNodo[i]->Caption(LetraNodo(n));
-    lbNodo[i]->Visible(true);
-    apilamiento.AlFrente(lbNodo[i]->item);
-    Nodo[i]->Visible(true);
-    Datos->setEnabled(false);
+    const int n = modulo.NumNodos + 1;
+    Punto& punto = *elementos->Nodo[n];
+    Etiqueta& letra = *elementos->lbNodo[n];
+    punto.Mover(static_cast<float>(xt - DesplazamientoNodo), static_cast<float>(yt - DesplazamientoNodo));
+    letra.Mover(static_cast<float>(xt), static_cast<float>(yt - AlturaLetra));
+    letra.Caption(LetraNodo(n));
+    letra.Visible(true);
+    elementos->apilamiento.AlFrente(letra.item);
+    punto.Visible(true);
+    datos->Habilitar(false);
     Herramienta[HerrArea]->setEnabled(false);
     modulo.AgregarNodoRec(X, Y);
     Herramienta[HerrApoyos]->setEnabled(true);
@@ -53,7 +50,7 @@ int16_t Principal::BuscarNodo(float X, float Y) const
 {
     const int16_t cuenta = modulo.NumNodos;
     for (int16_t n = 1; n <= cuenta; ++n) {
-        const NodoRec& nodo = modulo.Nodos[static_cast<size_t>(n)];
+        const NodoRec& nodo = modulo.Nodo(n);
         double x0 = coordenadas.ATwips(nodo.X, Eje::X) - DesplazamientoNodo;
         if (x0 < 0)
             x0 = 0;

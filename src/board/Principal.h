@@ -1,41 +1,39 @@
 #pragma once
 
-#include "board/Colores.h"
 #include "board/Coordenadas.h"
-#include "board/Elementos.h"
-#include "board/Tablero.h"
-#include "model/Modulo.h"
+#include "tools/Editor.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
-#include <array>
 #include <memory>
 
+class ElementosTablero;
+class Final;
+class HerramientaEdicion;
+class Inicio;
+class PanelDatos;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 class QStatusBar;
 class QToolButton;
-class Inicio;
+class Tablero;
+struct EventoPuntero;
 
-inline const QString TituloAplicacion = QStringLiteral("Vexo.Parvu.Trabina");
-
-// Tool codes: the index of each tool button.
-enum Herramientas : int16_t {
-    HerrApoyos = 0,
-    HerrCarga = 1,
-    HerrNodo = 2,
-    HerrBarra = 3,
-    HerrArea = 4,
-    HerrNuevo = 5,
-};
+// The named slots of the status bar's Panel(1..3).
+namespace Casilla {
+inline constexpr int Mensajes = 1;
+inline constexpr int X = 2;
+inline constexpr int Y = 3;
+} // namespace Casilla
 
 // The main window and editor: the tool buttons, the data panel, the board with
-// its pools of elements, and the editing state. Handlers are public so that
-// tests can drive them at exact board points, as the window's events do.
-class Principal : public QMainWindow {
+// its pools of elements, and the editing state. It dispatches board events and
+// Aceptar to the current tool, which reaches back only through `Editor`.
+// Handlers are public so that tests can drive them at exact board points, as
+// the window's events do; controls carry object names for tests to find them.
+class Principal : public QMainWindow, private Editor {
     Q_OBJECT
 public:
     enum class Arranque { ConPresentacion, SinPresentacion };
@@ -53,55 +51,30 @@ public:
     void Salir_Click();
 
     // Board procedures.
-    bool AgregarNodo(double X, double Y); // false when the node was refused
-    int16_t BuscarNodo(float X, float Y) const;
-    void IniciarBarra(int16_t nodo);
-    void MedirBarra();
+    bool AgregarNodo(double X, double Y) override; // false when the node was refused
+    int16_t BuscarNodo(float X, float Y) const override;
+    void IniciarBarra(int16_t nodo) override;
+    void MedirBarra() override;
 
-    void Mensaje(const QString& texto);
+    void Mensaje(const QString& texto) override;
     QString MensajeActual() const;
-    // Releases a tool button without running its selection steps.
-    void SoltarHerramienta(int indice);
+    void SoltarHerramienta(int codigo) override;
 
-    // The model and the editing state.
-    Modulo& modulo;
-    Coordenadas coordenadas; // AnchoDibujo, AltoDibujo
-    int16_t HerramientaActual = 0;
-    std::array<bool, 4> Banderas{}; // 1 armed, 2 bar waits for its start, 3 fixed support placed
-    int16_t NodoCarga = 0;
+    // The results window over the last successful calculation, highlighting
+    // bars on this board; Resultados opens it modal.
+    std::unique_ptr<Final> VentanaResultados();
 
-    // Controls.
-    QGroupBox* Frame1 = nullptr;
-    QButtonGroup* grupoHerramientas = nullptr;
-    std::array<QToolButton*, 6> Herramienta{};
-    QToolButton* Calcular = nullptr;
-    QToolButton* Resultados = nullptr;
-    QToolButton* Acercade = nullptr;
-    QToolButton* Salir = nullptr;
-    QGroupBox* Datos = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Prin = nullptr;
-    QLineEdit* Angulo = nullptr;
-    QPushButton* Aceptar = nullptr;
-    QGroupBox* Diagrama1 = nullptr;
-    Tablero* Diagrama = nullptr;
-    QStatusBar* sbEstado = nullptr;
-    std::array<QLabel*, 4> Panel{}; // 1 messages, 2 X readout, 3 Y readout
-
-    // Pools of board elements, addressed by the number of what they show.
-    std::array<std::unique_ptr<Punto>, MaxNodos + 1> Nodo;
-    std::array<std::unique_ptr<Etiqueta>, MaxNodos + 1> lbNodo;
-    std::array<std::unique_ptr<Linea>, MaxBarras + 1> Barra;
-    std::array<std::unique_ptr<Etiqueta>, MaxBarras + 1> lbBarra;
-    std::array<std::unique_ptr<Etiqueta>, MaxBarras + 1> lbFuerza;
-    std::array<std::unique_ptr<Linea>, MaxCargas + 1> Fuerza;
-    std::array<std::unique_ptr<Etiqueta>, 2 * MaxCargas + 1> lbCarga;
-    std::array<std::unique_ptr<Imagen>, 2> Apoyo;
-    std::unique_ptr<Imagen> Coordenas;
-    Apilamiento apilamiento;
-
-    Inicio* inicio = nullptr; // the splash, while it is open
+    // A read-only look at the editing state and the board, for tests and for
+    // the guide's pictures; nothing changes through it but the elements'
+    // looks.
+    struct Vista {
+        const Modulo& modulo;
+        const Coordenadas& coordenadas;
+        const EstadoEdicion& estado;
+        const ElementosTablero& elementos;
+        Inicio* inicio; // the splash, while it is open
+    };
+    Vista Ver() const;
 
 private:
     // Set-up.
@@ -110,39 +83,42 @@ private:
     void crearPanelDatos();
     void crearTablero();
     void crearBarraEstado();
-    void formatearPools();
     void MostrarInicio();
 
-    // Pointer readout and what lies on the board.
+    // What the tools may use.
+    Modulo& Modelo() override { return modulo; }
+    Coordenadas& Escala() override { return coordenadas; }
+    EstadoEdicion& Estado() override { return estado; }
+    ElementosTablero& Elementos() override { return *elementos; }
+    PanelDatos& Datos() override { return *datos; }
+    void HabilitarHerramienta(int codigo, bool habilitada) override;
+    void HabilitarCalcular(bool habilitado) override;
+    void HabilitarResultados(bool habilitado) override;
+    bool Confirmar(const QString& pregunta) override;
+
     void MostrarPosicion(float X, float Y);
-    bool AbsorbePuntero(float x, float y) const;
-
-    // Tools: selection, board clicks, pointer moves and commits.
-    void SeleccionarApoyos();
-    void SeleccionarCarga();
-    void SeleccionarNodo();
-    void SeleccionarBarra();
-    void SeleccionarArea();
-    void SeleccionarNuevo();
-    void NuevoProyecto();
-    void DescartarBarraAbierta();
-
-    void ClicApoyo(const EventoPuntero& evento);
-    void ClicCarga(const EventoPuntero& evento);
-    void ClicNodo(const EventoPuntero& evento);
-    void ClicBarra(const EventoPuntero& evento);
-    void MoverNodo(const EventoPuntero& evento);
-    void MoverBarra(const EventoPuntero& evento);
-
-    void AceptarCarga();
-    void AceptarNodo();
-    void AceptarBarra();
-    void AceptarArea();
-
-    // Calculation display.
     void MostrarFuerzas();
+    // Bar colours by the sign of the last successful calculation's forces,
+    // then bar `barra` (if any) in the highlight colour.
+    void ResaltarBarra(int barra);
 
-public:
-    // Bar colours by the sign of the stored force; used by the results window.
-    void ColorearBarras();
+    // The model and the editing state.
+    Modulo& modulo;
+    Coordenadas coordenadas; // AnchoDibujo, AltoDibujo
+    EstadoEdicion estado;
+    Tabla<std::unique_ptr<HerramientaEdicion>, CuantasHerramientas> herramientas;
+
+    // Controls.
+    QButtonGroup* grupoHerramientas = nullptr;
+    Tabla<QToolButton*, CuantasHerramientas> Herramienta {};
+    QGroupBox* Frame1 = nullptr;
+    QToolButton* Calcular = nullptr;
+    QToolButton* Resultados = nullptr;
+    QToolButton* Acercade = nullptr;
+    QToolButton* Salir = nullptr;
+    std::unique_ptr<PanelDatos> datos;
+    Tablero* Diagrama = nullptr;
+    Tabla<QLabel*, 4> Panel {}; // by Casilla
+    std::unique_ptr<ElementosTablero> elementos;
+    QPointer<Inicio> inicio; // the splash, while it is open
 };

@@ -2,8 +2,12 @@
 // logical pixel), the pools of board elements, and the start state.
 
 #include "board/Dibujos.h"
+#include "board/ElementosTablero.h"
+#include "board/PanelDatos.h"
 #include "board/Pixeles.h"
 #include "board/Principal.h"
+#include "board/Tablero.h"
+#include "tools/Herramientas.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -50,39 +54,27 @@ struct DatosHerramienta {
 };
 
 // By tool code; from left to right the window shows 5, 4, 2, 0, 3, 1.
-const std::array<DatosHerramienta, 6> TablaHerramientas{{
+const Tabla<DatosHerramienta, CuantasHerramientas> TablaHerramientas{{{
     {"Apoyo", "Apoyo de estructura", 2760, false},
     {"Carga", "Aplicar Carga", 4440, false},
     {"Nodo", "Nuevo Nodo", 1920, true},
     {"Elemen", "Nuevo Elemento", 3600, false},
     {"Area", "Tamaño area de trabajo", 960, true},
     {"Nuevo", "Nuevo proyecto", 120, true},
-}};
-
-QFont FuenteTwips(const QFont& base, double puntos)
-{
-    // One point is 20 twips: the board scene is in twips.
-    QFont fuente = base;
-    fuente.setPixelSize(qRound(puntos * 20));
-    return fuente;
-}
-
-QFont Arial(double puntos)
-{
-    QFont arial(QStringLiteral("Arial"));
-    return FuenteTwips(arial, puntos);
-}
-
-double PuntosFuente(const QFont& fuente)
-{
-    return fuente.pointSizeF() > 0 ? fuente.pointSizeF() : fuente.pixelSize() * 0.75;
-}
+}}};
 
 } // namespace
 
 Principal::Principal(Modulo& modeloCompartido, Arranque arranque)
     : modulo(modeloCompartido)
 {
+    Editor& editor = *this;
+    herramientas[HerrApoyos] = std::make_unique<HerramientaApoyos>(editor);
+    herramientas[HerrCarga] = std::make_unique<HerramientaCarga>(editor);
+    herramientas[HerrNodo] = std::make_unique<HerramientaNodo>(editor);
+    herramientas[HerrBarra] = std::make_unique<HerramientaBarra>(editor);
+    herramientas[HerrArea] = std::make_unique<HerramientaArea>(editor);
+    herramientas[HerrNuevo] = std::make_unique<HerramientaNuevo>(editor);
     setWindowTitle(TituloVentana);
     auto* centro = new QWidget(this);
     setCentralWidget(centro);
@@ -98,7 +90,7 @@ Principal::Principal(Modulo& modeloCompartido, Arranque arranque)
         MostrarInicio();
     modulo.ReiniciarInicio();
     coordenadas = Coordenadas{};
-    formatearPools();
+    elementos->Formatear();
     const QScreen* pantalla = QGuiApplication::primaryScreen();
     modulo.AnchoPantalla = pantalla ? static_cast<float>(pantalla->geometry().width() * TwipsPorPixel) : 0;
     setFixedSize(sizeHint());
@@ -109,17 +101,19 @@ Principal::~Principal() = default;
 void Principal::crearHerramientas()
 {
     Frame1 = new QGroupBox(QStringLiteral("Herramientas de edición"), centralWidget());
+    Frame1->setObjectName(QStringLiteral("Frame1"));
     Ubicar(Frame1, 120, 120, 9015, 1095);
     grupoHerramientas = new QButtonGroup(this);
     grupoHerramientas->setExclusive(true);
-    for (int codigo = 0; codigo < 6; ++codigo) {
-        const DatosHerramienta& datos = TablaHerramientas[static_cast<size_t>(codigo)];
-        QToolButton* boton = BotonGrafico(Frame1, QString::fromUtf8(datos.caption), QString::fromUtf8(datos.tooltip),
-                                          DibujoHerramienta(codigo), datos.left);
+    for (int codigo = 0; codigo < CuantasHerramientas; ++codigo) {
+        const DatosHerramienta& dato = TablaHerramientas[codigo];
+        QToolButton* boton = BotonGrafico(Frame1, QString::fromUtf8(dato.caption), QString::fromUtf8(dato.tooltip),
+                                          DibujoHerramienta(codigo), dato.left);
+        boton->setObjectName(QStringLiteral("Herramienta%1").arg(codigo));
         boton->setCheckable(true);
-        boton->setEnabled(datos.habilitada);
+        boton->setEnabled(dato.habilitada);
         grupoHerramientas->addButton(boton, codigo);
-        Herramienta[static_cast<size_t>(codigo)] = boton;
+        Herramienta[codigo] = boton;
     }
     connect(grupoHerramientas, &QButtonGroup::idClicked, this, &Principal::Herramienta_Click);
 }
@@ -134,6 +128,10 @@ void Principal::crearComandos()
                             DibujoComando(2), 7230);
     Salir = BotonGrafico(Frame1, QStringLiteral("Salir"), QStringLiteral("Finalizar aplicación"),
                          DibujoComando(3), 8070);
+    Calcular->setObjectName(QStringLiteral("Calcular"));
+    Resultados->setObjectName(QStringLiteral("Resultados"));
+    Acercade->setObjectName(QStringLiteral("Acercade"));
+    Salir->setObjectName(QStringLiteral("Salir"));
     Calcular->setEnabled(false);
     Resultados->setEnabled(false);
     connect(Calcular, &QToolButton::clicked, this, &Principal::Calcular_Click);
@@ -144,115 +142,69 @@ void Principal::crearComandos()
 
 void Principal::crearPanelDatos()
 {
-    Datos = new QGroupBox(QStringLiteral("Parámetros configuración"), centralWidget());
-    Ubicar(Datos, 120, 1260, 9015, 735);
-    Label1 = new QLabel(QStringLiteral("Longitud(m):"), Datos);
-    Ubicar(Label1, 180, 300, 1665, 285);
-    Prin = new QLineEdit(QStringLiteral("0"), Datos);
-    Ubicar(Prin, 1920, 300, 1185, 285);
-    Label2 = new QLabel(QStringLiteral("Ángulo(°):"), Datos);
-    Ubicar(Label2, 3240, 300, 1665, 285);
-    Angulo = new QLineEdit(QStringLiteral("0"), Datos);
-    Ubicar(Angulo, 4920, 300, 1185, 285);
-    Aceptar = new QPushButton(QStringLiteral("&Aceptar"), Datos);
-    Ubicar(Aceptar, 7320, 180, 1575, 465);
-    Label1->setBuddy(Prin);
-    Label2->setBuddy(Angulo);
-    // No fixed name: a screen reader names each box by its buddy caption,
-    // which changes with the tool ("X(m): ", "Longitud(m): "...).
-    Prin->setAccessibleDescription(QStringLiteral("Primer valor de los parámetros"));
-    Angulo->setAccessibleDescription(QStringLiteral("Segundo valor de los parámetros"));
-    Rotular(Aceptar, Aceptar->text(), QStringLiteral("Confirmar los parámetros"));
-    Datos->setEnabled(false);
-    connect(Aceptar, &QPushButton::clicked, this, &Principal::Aceptar_Click);
-    connect(Prin, &QLineEdit::returnPressed, Aceptar, &QPushButton::click);
-    connect(Angulo, &QLineEdit::returnPressed, Aceptar, &QPushButton::click);
+    datos = std::make_unique<PanelDatos>(centralWidget());
+    QPushButton* aceptar = datos->Aceptar();
+    Rotular(aceptar, aceptar->text(), QStringLiteral("Confirmar los parámetros"));
+    connect(aceptar, &QPushButton::clicked, this, &Principal::Aceptar_Click);
 }
 
 void Principal::crearTablero()
 {
-    Diagrama1 = new QGroupBox(QStringLiteral("Diagrama de la Cercha"), centralWidget());
+    auto* Diagrama1 = new QGroupBox(QStringLiteral("Diagrama de la Cercha"), centralWidget());
+    Diagrama1->setObjectName(QStringLiteral("Diagrama1"));
     Ubicar(Diagrama1, 120, 2070, 9015, 6450);
     Diagrama = new Tablero(Diagrama1);
+    Diagrama->setObjectName(QStringLiteral("Diagrama"));
     Diagrama->move(APixeles(120), APixeles(240));
     Rotular(Diagrama, QStringLiteral("Diagrama"), Diagrama->toolTip());
     Diagrama->AlPresionar = [this](const EventoPuntero& e) { Diagrama_MouseDown(e); };
     Diagrama->AlMover = [this](const EventoPuntero& e) { Diagrama_MouseMove(e); };
-    Diagrama->Absorbe = [this](float x, float y) { return AbsorbePuntero(x, y); };
+    Diagrama->Absorbe = [this](float x, float y) { return elementos->Absorbe(x, y, modulo.NumCargas); };
 
-    QGraphicsScene& escena = Diagrama->Escena();
-    Coordenas = std::make_unique<Imagen>(escena, DibujoEjes(), 615, 660);
-    Coordenas->Mover(120, 5250);
-    Coordenas->Visible(true);
-
-    const QFont fuenteVentana = FuenteTwips(font(), PuntosFuente(font()));
-    Apoyo[0] = std::make_unique<Imagen>(escena, DibujoApoyoFijo(), 480, 480);
-    Apoyo[1] = std::make_unique<Imagen>(escena, DibujoApoyoMovil(), 480, 480);
-    for (size_t i = 0; i <= MaxNodos; ++i) {
-        if (i > 0)
-            Nodo[i] = std::make_unique<Punto>(escena, ColorNodo, 120);
-        lbNodo[i] = std::make_unique<Etiqueta>(escena, ColorNodo, fuenteVentana, true);
-    }
-    for (size_t i = 0; i <= MaxBarras; ++i) {
-        if (i > 0)
-            Barra[i] = std::make_unique<Linea>(escena, ColorBarra, 5);
-        lbBarra[i] = std::make_unique<Etiqueta>(escena, Qt::black, fuenteVentana, true);
-        lbFuerza[i] = std::make_unique<Etiqueta>(escena, Qt::black, Arial(6), true);
-    }
-    for (size_t i = 0; i <= MaxCargas; ++i)
-        Fuerza[i] = std::make_unique<Linea>(escena, ColorLineaCarga, 5);
-    for (size_t i = 0; i <= 2 * MaxCargas; ++i)
-        lbCarga[i] = std::make_unique<Etiqueta>(escena, ColorTextoCarga, Arial(6.75), false);
+    elementos = std::make_unique<ElementosTablero>(Diagrama->Escena(), font());
 }
 
 void Principal::crearBarraEstado()
 {
-    sbEstado = new QStatusBar(this);
+    auto* sbEstado = new QStatusBar(this);
+    sbEstado->setObjectName(QStringLiteral("sbEstado"));
     setStatusBar(sbEstado);
     sbEstado->setSizeGripEnabled(false);
-    Panel[1] = new QLabel(QStringLiteral("Area de mensajes"));
-    Panel[2] = new QLabel(QStringLiteral("X(m):"));
-    Panel[3] = new QLabel(QStringLiteral("Y(m):"));
-    Panel[2]->setToolTip(QStringLiteral("Posición del cursor en X"));
-    Panel[3]->setToolTip(QStringLiteral("Posición del cursor en Y"));
-    Rotular(Panel[1], QStringLiteral("Area de mensajes"), QString());
-    Panel[1]->setAccessibleDescription(QStringLiteral("Indicaciones y resultados"));
-    Rotular(Panel[2], QStringLiteral("X(m):"), Panel[2]->toolTip());
-    Rotular(Panel[3], QStringLiteral("Y(m):"), Panel[3]->toolTip());
-    for (int i = 1; i <= 3; ++i)
-        Panel[static_cast<size_t>(i)]->setFrameShape(QFrame::StyledPanel);
-    Panel[2]->setFixedWidth(APixeles(2540));
-    Panel[3]->setFixedWidth(APixeles(2540));
-    sbEstado->addWidget(Panel[1], 1);
-    sbEstado->addWidget(Panel[2]);
-    sbEstado->addWidget(Panel[3]);
-}
-
-// Every element hidden, lines at their widths and colours; the pools are
-// created once and live as long as the window.
-void Principal::formatearPools()
-{
-    for (size_t i = 0; i <= MaxCargas; ++i)
-        Fuerza[i]->Color(ColorLineaCarga);
-    for (size_t i = 1; i <= MaxBarras; ++i)
-        Barra[i]->Color(ColorBarra);
+    Panel[Casilla::Mensajes] = new QLabel(QStringLiteral("Area de mensajes"));
+    Panel[Casilla::X] = new QLabel(QStringLiteral("X(m):"));
+    Panel[Casilla::Y] = new QLabel(QStringLiteral("Y(m):"));
+    Panel[Casilla::X]->setToolTip(QStringLiteral("Posición del cursor en X"));
+    Panel[Casilla::Y]->setToolTip(QStringLiteral("Posición del cursor en Y"));
+    Rotular(Panel[Casilla::Mensajes], QStringLiteral("Area de mensajes"), QString());
+    Panel[Casilla::Mensajes]->setAccessibleDescription(QStringLiteral("Indicaciones y resultados"));
+    Rotular(Panel[Casilla::X], QStringLiteral("X(m):"), Panel[Casilla::X]->toolTip());
+    Rotular(Panel[Casilla::Y], QStringLiteral("Y(m):"), Panel[Casilla::Y]->toolTip());
+    for (int i = 1; i <= 3; ++i) {
+        Panel[i]->setObjectName(QStringLiteral("Panel%1").arg(i));
+        Panel[i]->setFrameShape(QFrame::StyledPanel);
+    }
+    Panel[Casilla::X]->setFixedWidth(APixeles(2540));
+    Panel[Casilla::Y]->setFixedWidth(APixeles(2540));
+    sbEstado->addWidget(Panel[Casilla::Mensajes], 1);
+    sbEstado->addWidget(Panel[Casilla::X]);
+    sbEstado->addWidget(Panel[Casilla::Y]);
 }
 
 void Principal::Mensaje(const QString& texto)
 {
-    Panel[1]->setText(texto);
+    Panel[Casilla::Mensajes]->setText(texto);
 }
 
 QString Principal::MensajeActual() const
 {
-    return Panel[1]->text();
+    return Panel[Casilla::Mensajes]->text();
 }
 
-void Principal::SoltarHerramienta(int indice)
+void Principal::SoltarHerramienta(int codigo)
 {
     // An exclusive group never lets its checked button go: lift the rule for
     // this one change, which emits no click and so runs no selection steps.
-    QToolButton* boton = Herramienta[static_cast<size_t>(indice)];
+    QToolButton* boton = Herramienta[codigo];
     grupoHerramientas->setExclusive(false);
     boton->setChecked(false);
     grupoHerramientas->setExclusive(true);

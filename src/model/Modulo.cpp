@@ -24,7 +24,7 @@ void Modulo::NuevoProyecto()
 {
     // The matrices keep the last calculation; only the drawing is erased.
     ReiniciarInicio();
-    Apoyos = {0, 0, 0};
+    Apoyos = {};
 }
 
 int16_t Modulo::AgregarNodoRec(double x, double y)

@@ -4,7 +4,8 @@
 #include "results/Final.h"
 
 #include "board/Pixeles.h"
-#include "board/Principal.h"
+#include "board/Tablero.h"
+#include "model/Modulo.h"
 #include "model/Numeros.h"
 #include "results/ListaTabulada.h"
 
@@ -43,9 +44,12 @@ QLabel* Rotulo(QWidget* padre, const QString& texto, double left, double top, do
 
 } // namespace
 
-Final::Final(Principal& dueno)
+Final::Final(QWidget& dueno, const CalculoResuelto& resuelto, double pantalla, Resaltar resaltarBarra)
     : QDialog(&dueno)
     , principal(dueno)
+    , anchoPantalla(pantalla)
+    , barrasResueltas(resuelto.NumBarras)
+    , resaltar(std::move(resaltarBarra))
 {
     setWindowTitle(TituloFinal);
     crearControles();
@@ -53,7 +57,6 @@ Final::Final(Principal& dueno)
 
     // Load, in its order.
     ColocarVentanas();
-    const CalculoResuelto& resuelto = principal.modulo.Resuelto;
     LlenarLista(resuelto);
     LlenarReacciones(resuelto);
     LlenarMatriz(resuelto);
@@ -79,8 +82,8 @@ void Final::crearControles()
 
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(font().pointSizeF());
-    for (size_t i = 0; i < Apoyo.size(); ++i) {
-        Apoyo[i] = Rotulo(this, QString(), 4560, 4560 + 420 * static_cast<double>(i), 3720);
+    for (int i = 0; i < 3; ++i) {
+        Apoyo[i] = Rotulo(this, QString(), 4560, 4560 + 420 * i, 3720);
         Apoyo[i]->setFont(arial);
     }
 
@@ -93,7 +96,6 @@ void Final::crearControles()
 // Side by side, the pair centred across the screen and never left of it.
 void Final::ColocarVentanas()
 {
-    const double anchoPantalla = principal.modulo.AnchoPantalla;
     const double anchoPrincipal = AnchoTwips(principal);
     // Not shown yet, this window has no frame to measure: it will get one
     // like the main window's.
@@ -109,13 +111,9 @@ void Final::ColocarVentanas()
 // The selected bar turns green on the board; every other bar shows its sign.
 void Final::Elemento_Click()
 {
-    principal.ColorearBarras();
     const QModelIndexList elegidas = Elemento->selectionModel()->selectedIndexes();
-    if (elegidas.isEmpty())
-        return;
-    const int barra = elegidas.first().row() + 1;
-    if (barra >= 1 && barra <= principal.modulo.Resuelto.NumBarras)
-        principal.Barra[static_cast<size_t>(barra)]->Color(ColorSeleccion);
+    const int barra = elegidas.isEmpty() ? 0 : elegidas.first().row() + 1;
+    resaltar(barra >= 1 && barra <= barrasResueltas ? barra : 0);
 }
 
 void Final::Salir_Click()
@@ -126,8 +124,8 @@ void Final::Salir_Click()
 void Final::done(int resultado)
 {
     // Unload: the main window centred alone again, the highlight removed.
-    const double left = (principal.modulo.AnchoPantalla - AnchoTwips(principal)) / 2;
+    const double left = (anchoPantalla - AnchoTwips(principal)) / 2;
     principal.move(APixeles(left), principal.y());
-    principal.ColorearBarras();
+    resaltar(0);
     QDialog::done(resultado);
 }

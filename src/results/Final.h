@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
-#include <array>
+#include "model/Modulo.h"
 
-class Principal;
-struct CalculoResuelto;
+#include <QDialog>
+#include <functional>
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -12,12 +12,16 @@ class QTableWidget;
 
 // The results window: the assembled system as a grid, the bars with their end
 // nodes and forces, and the three support reactions, all from the last
-// successful calculation. Modal over the main window, whose bars it highlights.
-// Created when opened, destroyed when closed.
+// successful calculation. Modal over the main window, whose bars it highlights
+// through `resaltar`: resaltar(b) shows bar b highlighted and the others by
+// sign, resaltar(0) none highlighted. Created when opened, destroyed when closed.
 class Final : public QDialog {
     Q_OBJECT
 public:
-    explicit Final(Principal& principal);
+    using Resaltar = std::function<void(int barra)>;
+    // `anchoPantalla` is the screen's width in twips; the window and its owner
+    // are placed side by side across it.
+    Final(QWidget& principal, const CalculoResuelto& resuelto, double anchoPantalla, Resaltar resaltar);
 
     // Handlers; public so that tests can call them as the events do.
     void Elemento_Click();
@@ -28,7 +32,7 @@ public:
     QTableWidget* msfgMatriz = nullptr;
     QLabel* Nombre = nullptr;
     QListWidget* Elemento = nullptr;
-    std::array<QLabel*, 3> Apoyo {}; // fixed X, fixed Y, roller Y
+    Tabla<QLabel*, 3> Apoyo {}; // fixed X, fixed Y, roller Y
     QPushButton* Salir = nullptr;
 
 protected:
@@ -43,5 +47,8 @@ private:
     void LlenarMatriz(const CalculoResuelto& resuelto);
     void EncabezarMatriz(const CalculoResuelto& resuelto);
 
-    Principal& principal;
+    QWidget& principal;
+    const double anchoPantalla;
+    const int barrasResueltas; // of the calculation shown
+    const Resaltar resaltar;
 };

@@ -13,20 +13,14 @@
 
 namespace {
 
-const QColor ColorCargas(0, 128, 64);
 constexpr int AnchoColumna = 50; // 750 twips
 constexpr int AltoFila = 18;
 
-const std::array<QString, 3> TextosApoyo {
+const Tabla<QString, 3> TextosApoyo {{
     QStringLiteral("Apoyo Fijo X: "),
     QStringLiteral("Apoyo Fijo Y: "),
     QStringLiteral("Apoyo Movil Y: "),
-};
-
-QString Letra(int nodo)
-{
-    return QString(QChar(64 + nodo));
-}
+}};
 
 QString Entero(int valor)
 {
@@ -49,15 +43,15 @@ void Final::LlenarLista(const CalculoResuelto& resuelto)
 {
     const QString tab(QLatin1Char('\t'));
     for (int b = 1; b <= resuelto.NumBarras; ++b) {
-        const BarraRec& barra = resuelto.Barras[static_cast<size_t>(b)];
-        Elemento->addItem(Entero(b) + tab + Letra(barra.NodoInicial) + QStringLiteral(" - ") + Letra(barra.NodoFinal)
+        const BarraRec& barra = resuelto.Barras[b];
+        Elemento->addItem(Entero(b) + tab + LetraNodo(barra.NodoInicial) + QStringLiteral(" - ") + LetraNodo(barra.NodoFinal)
             + tab + FormatoFijo(-barra.Fuerza, 1, Separador::Regional));
     }
 }
 
 void Final::LlenarReacciones(const CalculoResuelto& resuelto)
 {
-    for (size_t i = 0; i < Apoyo.size(); ++i)
+    for (int i = 0; i < 3; ++i)
         Apoyo[i]->setText(TextosApoyo[i] + FormatoFijo(resuelto.Reacciones[i], 2, Separador::Regional));
 }
 
@@ -85,14 +79,14 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
     for (int j = 1; j <= ecuaciones + 1; ++j) {
         const bool cargas = j == ecuaciones + 1;
         for (int i = 1; i <= ecuaciones; ++i) {
-            const double valor = M[static_cast<size_t>(i)][static_cast<size_t>(j)];
+            const double valor = M[i][j];
             auto* celda
                 = new QTableWidgetItem(FormatoGeneral(RedondearPar(valor, cargas ? 1 : 3), Separador::Regional));
             if (cargas) {
                 QFont negrita = celda->font();
                 negrita.setBold(true);
                 celda->setFont(negrita);
-                celda->setForeground(ColorCargas);
+                celda->setForeground(ColorColumnaCargas);
             }
             msfgMatriz->setItem(i - 1, j - 1, celda);
         }
@@ -110,8 +104,8 @@ void Final::EncabezarMatriz(const CalculoResuelto& resuelto)
     msfgMatriz->setHorizontalHeaderItem(barras + 3, Encabezado(QStringLiteral("Cargas")));
     for (int k = 1; k <= resuelto.NumNodos; ++k) {
         msfgMatriz->setVerticalHeaderItem(
-            2 * k - 2, Encabezado(QStringLiteral("Nod ") + Letra(k) + QStringLiteral("x")));
+            2 * k - 2, Encabezado(QStringLiteral("Nod ") + LetraNodo(k) + QStringLiteral("x")));
         msfgMatriz->setVerticalHeaderItem(
-            2 * k - 1, Encabezado(QStringLiteral("Nod ") + Letra(k) + QStringLiteral("y")));
+            2 * k - 1, Encabezado(QStringLiteral("Nod ") + LetraNodo(k) + QStringLiteral("y")));
     }
 }

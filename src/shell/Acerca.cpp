@@ -1,7 +1,7 @@
 #include "shell/Acerca.h"
 
 #include "board/Dibujos.h"
-#include "board/Principal.h"
+#include "shell/TituloAplicacion.h"
 #include "shell/Ayuda.h"
 
 #include <QHBoxLayout>

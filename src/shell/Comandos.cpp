@@ -6,6 +6,7 @@
 #include "shell/Acerca.h"
 #include "shell/Inicio.h"
 
+#include <QTimer>
 #include <cstdlib>
 
 namespace {
@@ -17,6 +18,8 @@ const QString PreguntaSalir = QStringLiteral("¿Esta seguro que desea finalizar 
 void Principal::MostrarInicio()
 {
     inicio = new Inicio(*this);
+    // The tick closes the splash; from then on the window holds none.
+    connect(inicio->Timer1, &QTimer::timeout, this, [this] { inicio = nullptr; });
     inicio->show();
 }
 

@@ -2,6 +2,7 @@
 
 #include "board/Dibujos.h"
 #include "board/Principal.h"
+#include "shell/TituloAplicacion.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -71,8 +72,6 @@ void Inicio::Centrar()
 void Inicio::Timer1_Timer()
 {
     Timer1->stop();
-    if (principal.inicio == this)
-        principal.inicio = nullptr;
     close();
     deleteLater();
     principal.setVisible(true);

@@ -5,10 +5,6 @@
 
 namespace {
 
-// Every angle of the program becomes radians with these 15 digits, so a bar at
-// 90 degrees keeps a tiny non-zero cosine.
-constexpr double Pi = 3.14159265358979;
-
 bool EsNodo(const Modulo& modulo, int nodo)
 {
     return nodo >= 1 && nodo <= modulo.NumNodos;
@@ -18,7 +14,7 @@ bool EsNodo(const Modulo& modulo, int nodo)
 bool BarrasCerradas(const Modulo& modulo)
 {
     for (int b = 1; b <= modulo.NumBarras; ++b) {
-        const BarraRec& barra = modulo.Barras[b];
+        const BarraRec& barra = modulo.Barra(b);
         if (!EsNodo(modulo, barra.NodoInicial) || !EsNodo(modulo, barra.NodoFinal))
             return false;
     }
@@ -27,7 +23,7 @@ bool BarrasCerradas(const Modulo& modulo)
 
 bool ApoyosPuestos(const Modulo& modulo)
 {
-    return EsNodo(modulo, modulo.Apoyos[1]) && EsNodo(modulo, modulo.Apoyos[2]);
+    return EsNodo(modulo, modulo.Apoyos[TipoApoyo::Fijo]) && EsNodo(modulo, modulo.Apoyos[TipoApoyo::Movil]);
 }
 
 // The force of bar b pushes its end node along the bar and its start node back.
@@ -35,8 +31,8 @@ void EscribirBarras(Modulo& modulo)
 {
     Matriz& M = modulo.MatrizCalculo;
     for (int b = 1; b <= modulo.NumBarras; ++b) {
-        const BarraRec& barra = modulo.Barras[b];
-        const double theta = barra.Angulo * Pi / 180;
+        const BarraRec& barra = modulo.Barra(b);
+        const double theta = ARadianes(barra.Angulo);
         const double c = std::cos(theta);
         const double s = std::sin(theta);
         const int inicio = barra.NodoInicial;
@@ -54,8 +50,8 @@ void EscribirCargas(Modulo& modulo)
     Matriz& M = modulo.MatrizCalculo;
     const int columna = 2 * modulo.NumNodos + 1;
     for (int k = 1; k <= modulo.NumNodos; ++k) {
-        M[2 * k - 1][columna] = -modulo.Nodos[k].Fx;
-        M[2 * k][columna] = -modulo.Nodos[k].Fy;
+        M[2 * k - 1][columna] = -modulo.Nodo(k).Fx;
+        M[2 * k][columna] = -modulo.Nodo(k).Fy;
     }
 }
 
@@ -63,8 +59,8 @@ void EscribirReacciones(Modulo& modulo)
 {
     Matriz& M = modulo.MatrizCalculo;
     const int b = modulo.NumBarras;
-    const int fijo = modulo.Apoyos[1];
-    const int rodillo = modulo.Apoyos[2];
+    const int fijo = modulo.Apoyos[TipoApoyo::Fijo];
+    const int rodillo = modulo.Apoyos[TipoApoyo::Movil];
     M[2 * fijo - 1][b + 1] = 1;
     M[2 * fijo][b + 2] = 1;
     M[2 * rodillo][b + 3] = 1;
@@ -106,7 +102,7 @@ void GuardarResuelto(Modulo& modulo)
     resuelto.MatrizInicial = modulo.MatrizInicial;
     resuelto.Barras.fill(BarraRec{});
     for (int b = 1; b <= barras; ++b)
-        resuelto.Barras[b] = modulo.Barras[b];
+        resuelto.Barras[b] = modulo.Barra(b);
     // The reactions are the unknowns after the bars: rows B + 1 .. B + 3.
     for (int r = 0; r < 3; ++r)
         resuelto.Reacciones[r] = modulo.MatrizCalculo[barras + 1 + r][derecha];

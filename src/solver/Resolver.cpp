@@ -64,6 +64,6 @@ ResultadoResolver ResolverMatriz(Modulo& modulo)
     }
     SustituirHaciaAtras(M, n);
     for (int b = 1; b <= modulo.NumBarras; ++b)
-        modulo.Barras[b].Fuerza = RedondearPar(M[b][n + 1], 1);
+        modulo.Barra(b).Fuerza = RedondearPar(M[b][n + 1], 1);
     return {false, 0};
 }

@@ -2,10 +2,13 @@
 // drag its end (the rubber band), and the second click or a typed length and
 // angle close it.
 
-#include "board/Principal.h"
+#include "board/Coordenadas.h"
+#include "board/ElementosTablero.h"
+#include "board/PanelDatos.h"
+#include "board/Tablero.h"
 #include "model/Numeros.h"
+#include "tools/Herramientas.h"
 
-#include <QGroupBox>
 #include <QLineEdit>
 #include <cfloat>
 #include <cmath>
@@ -13,11 +16,13 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979;
+const QString PromptBarra = QStringLiteral("Seleccione nodo de inicio:");
 const QString MensajeFinal = QStringLiteral("Seleccione nodo o ubicación final");
 const QString MensajeSinElementos = QStringLiteral("No se pueden agregar más de %1 elementos").arg(MaxBarras);
 const QString MensajeNoCabe = QStringLiteral("La longitud o el ángulo escrito es demasiado grande");
 const QString MensajeFuera = QStringLiteral("El elemento queda fuera del alcance del dibujo");
+const RotulosPanel RotulosBarra { QStringLiteral("Nuevo elemento"), QStringLiteral("Longitud(m): "),
+    QStringLiteral("Ángulo(°): ") };
 
 struct Ubicacion {
     float x;
@@ -37,7 +42,7 @@ std::optional<Ubicacion> EnTablero(double x, double y)
 // angle: where the number label's top-left corner goes.
 std::optional<Ubicacion> MedioDeBarra(const Coordenadas& c, const Linea& linea, double L, double A)
 {
-    const double theta = A * Pi / 180;
+    const double theta = ARadianes(A);
     const double xm = c.AMetros(linea.X1, Eje::X) + L * 0.5 * std::cos(theta);
     const double ym = c.AMetros(linea.Y1, Eje::Y) + L * 0.5 * std::sin(theta);
     return EnTablero(c.ATwips(xm, Eje::X), c.ATwips(ym, Eje::Y));
@@ -48,156 +53,171 @@ struct Valores {
     Lectura A;
 };
 
-Valores LeerPanel(const Principal& p)
+Valores LeerPanel(Editor& editor)
 {
-    return { LeerNumero(p.Prin->text()), LeerNumero(p.Angulo->text()) };
+    return { LeerNumero(editor.Datos().Prin().text()), LeerNumero(editor.Datos().Angulo().text()) };
 }
 
 bool BarraAbierta(const Modulo& m)
 {
-    return m.NumBarras > 0 && m.Barras[static_cast<size_t>(m.NumBarras)].NodoFinal == 0;
+    return m.NumBarras > 0 && m.Barra(m.NumBarras).NodoFinal == 0;
+}
+
+Linea& LineaAbierta(Editor& editor)
+{
+    return *editor.Elementos().Barra[editor.Modelo().NumBarras];
 }
 
 // Stores the bar's end, length and angle and shows its number at `medio`.
-void CerrarBarra(Principal& p, int16_t nodoFinal, const Valores& panel, Ubicacion medio)
+void CerrarBarra(Editor& editor, int16_t nodoFinal, const Valores& panel, Ubicacion medio)
 {
-    const auto b = static_cast<size_t>(p.modulo.NumBarras);
-    BarraRec& barra = p.modulo.Barras[b];
+    const int b = editor.Modelo().NumBarras;
+    BarraRec& barra = editor.Modelo().Barra(b);
     barra.NodoFinal = nodoFinal;
     barra.Angulo = panel.A.valor;
     barra.Longitud = panel.P.valor;
-    Etiqueta& etiqueta = *p.lbBarra[b];
+    Etiqueta& etiqueta = *editor.Elementos().lbBarra[b];
     etiqueta.Mover(medio.x, medio.y);
-    etiqueta.Caption(FormatoGeneral(static_cast<double>(b), Separador::Regional));
+    etiqueta.Caption(FormatoGeneral(b, Separador::Regional));
     etiqueta.Visible(true);
-    p.apilamiento.AlFrente(etiqueta.item);
+    editor.Elementos().apilamiento.AlFrente(etiqueta.item);
 }
 
-void Desarmar(Principal& p)
+void Desarmar(Editor& editor)
 {
-    p.Banderas[1] = false;
-    p.SoltarHerramienta(HerrBarra);
-    p.Mensaje(QString());
-    p.Datos->setEnabled(false);
+    editor.Estado().Banderas[Bandera::Armada] = false;
+    editor.SoltarHerramienta(HerrBarra);
+    editor.Mensaje(QString());
+    editor.Datos().Habilitar(false);
 }
 
-void AbrirBarra(Principal& p, const EventoPuntero& evento)
+void AbrirBarra(Editor& editor, const EventoPuntero& evento)
 {
-    const int16_t n = p.BuscarNodo(evento.X, evento.Y);
+    const int16_t n = editor.BuscarNodo(evento.X, evento.Y);
     if (n == 0)
         return;
-    if (!p.modulo.CabeBarra()) {
-        p.Mensaje(MensajeSinElementos);
+    if (!editor.Modelo().CabeBarra()) {
+        editor.Mensaje(MensajeSinElementos);
         return;
     }
-    p.Datos->setEnabled(true);
-    p.IniciarBarra(n);
-    p.Banderas[2] = false;
+    editor.Datos().Habilitar(true);
+    editor.IniciarBarra(n);
+    editor.Estado().Banderas[Bandera::EsperaInicio] = false;
 }
 
-void TerminarEnNodo(Principal& p, int16_t e)
+void TerminarEnNodo(Editor& editor, int16_t e)
 {
-    const NodoRec& nodo = p.modulo.Nodos[static_cast<size_t>(e)];
-    Linea& linea = *p.Barra[static_cast<size_t>(p.modulo.NumBarras)];
-    linea.FijarFin(static_cast<float>(p.coordenadas.ATwips(nodo.X, Eje::X)),
-        static_cast<float>(p.coordenadas.ATwips(nodo.Y, Eje::Y)));
-    p.modulo.Barras[static_cast<size_t>(p.modulo.NumBarras)].NodoFinal = e;
-    p.MedirBarra();
+    const Coordenadas& c = editor.Escala();
+    const NodoRec& nodo = editor.Modelo().Nodo(e);
+    Linea& linea = LineaAbierta(editor);
+    linea.FijarFin(static_cast<float>(c.ATwips(nodo.X, Eje::X)), static_cast<float>(c.ATwips(nodo.Y, Eje::Y)));
+    editor.Modelo().Barra(editor.Modelo().NumBarras).NodoFinal = e;
+    editor.MedirBarra();
     // The measured texts are finite, so the midpoint always lies on the board.
-    const Valores panel = LeerPanel(p);
-    const auto medio = MedioDeBarra(p.coordenadas, linea, panel.P.valor, panel.A.valor);
-    CerrarBarra(p, e, panel, medio.value_or(Ubicacion { linea.X1, linea.Y1 }));
-    Desarmar(p);
+    const Valores panel = LeerPanel(editor);
+    const auto medio = MedioDeBarra(c, linea, panel.P.valor, panel.A.valor);
+    CerrarBarra(editor, e, panel, medio.value_or(Ubicacion { linea.X1, linea.Y1 }));
+    Desarmar(editor);
 }
 
 // The end at the click point; the line stays where the last pointer move left it.
-void TerminarEnPosicion(Principal& p, const EventoPuntero& evento)
+void TerminarEnPosicion(Editor& editor, const EventoPuntero& evento)
 {
     if (evento.Shift == 1)
         return;
-    const Valores panel = LeerPanel(p);
+    const Valores panel = LeerPanel(editor);
     if (!panel.P.cabe || !panel.A.cabe) {
-        p.Mensaje(MensajeNoCabe);
+        editor.Mensaje(MensajeNoCabe);
         return;
     }
-    const Linea& linea = *p.Barra[static_cast<size_t>(p.modulo.NumBarras)];
-    const auto medio = MedioDeBarra(p.coordenadas, linea, panel.P.valor, panel.A.valor);
+    const Coordenadas& c = editor.Escala();
+    const auto medio = MedioDeBarra(c, LineaAbierta(editor), panel.P.valor, panel.A.valor);
     if (!medio) {
-        p.Mensaje(MensajeFuera);
+        editor.Mensaje(MensajeFuera);
         return;
     }
-    if (!p.AgregarNodo(p.coordenadas.AMetros(evento.X, Eje::X), p.coordenadas.AMetros(evento.Y, Eje::Y)))
+    if (!editor.AgregarNodo(c.AMetros(evento.X, Eje::X), c.AMetros(evento.Y, Eje::Y)))
         return; // refused with its own message; the bar stays open
-    CerrarBarra(p, p.modulo.NumNodos, panel, *medio);
-    Desarmar(p);
+    CerrarBarra(editor, editor.Modelo().NumNodos, panel, *medio);
+    Desarmar(editor);
 }
 
 } // namespace
 
-void Principal::ClicBarra(const EventoPuntero& evento)
+void HerramientaBarra::Seleccionar()
 {
-    Mensaje(MensajeFinal);
-    if (Banderas[2]) {
-        AbrirBarra(*this, evento);
-        return;
-    }
-    if (!BarraAbierta(modulo))
-        return;
-    const int16_t e = BuscarNodo(evento.X, evento.Y);
-    if (e != 0)
-        TerminarEnNodo(*this, e);
-    else
-        TerminarEnPosicion(*this, evento);
+    editor.Datos().Habilitar(false);
+    editor.Datos().Rotular(RotulosBarra);
+    editor.Mensaje(PromptBarra);
+    editor.Estado().Banderas[Bandera::EsperaInicio] = true;
 }
 
-void Principal::MoverBarra(const EventoPuntero& evento)
+void HerramientaBarra::Presionar(const EventoPuntero& evento)
 {
-    if (!BarraAbierta(modulo))
+    editor.Mensaje(MensajeFinal);
+    if (editor.Estado().Banderas[Bandera::EsperaInicio]) {
+        AbrirBarra(editor, evento);
         return;
-    Barra[static_cast<size_t>(modulo.NumBarras)]->FijarFin(evento.X, evento.Y);
-    MedirBarra();
+    }
+    if (!BarraAbierta(editor.Modelo()))
+        return;
+    const int16_t e = editor.BuscarNodo(evento.X, evento.Y);
+    if (e != 0)
+        TerminarEnNodo(editor, e);
+    else
+        TerminarEnPosicion(editor, evento);
+}
+
+// Under the bar tool, while a bar waits for its end.
+void HerramientaBarra::Mover(const EventoPuntero& evento)
+{
+    if (editor.Estado().Banderas[Bandera::EsperaInicio] || !BarraAbierta(editor.Modelo()))
+        return;
+    LineaAbierta(editor).FijarFin(evento.X, evento.Y);
+    editor.MedirBarra();
 }
 
 // Typed end: start + L (cos θ, sin θ), always with a new node there, even on
 // top of an existing one; the bar keeps the typed values.
-void Principal::AceptarBarra()
+void HerramientaBarra::Aceptar()
 {
-    if (!BarraAbierta(modulo))
+    if (!BarraAbierta(editor.Modelo()))
         return;
-    const Valores panel = LeerPanel(*this);
+    const Valores panel = LeerPanel(editor);
     if (!panel.P.cabe || !panel.A.cabe) {
-        Mensaje(MensajeNoCabe);
+        editor.Mensaje(MensajeNoCabe);
         return;
     }
+    const Coordenadas& c = editor.Escala();
     const double L = panel.P.valor;
-    const double theta = panel.A.valor * Pi / 180;
-    Linea& linea = *Barra[static_cast<size_t>(modulo.NumBarras)];
-    const double x2 = coordenadas.AMetros(linea.X1, Eje::X) + L * std::cos(theta);
-    const double y2 = coordenadas.AMetros(linea.Y1, Eje::Y) + L * std::sin(theta);
-    const auto fin = EnTablero(coordenadas.ATwips(x2, Eje::X), coordenadas.ATwips(y2, Eje::Y));
-    const auto medio = MedioDeBarra(coordenadas, linea, L, panel.A.valor);
+    const double theta = ARadianes(panel.A.valor);
+    Linea& linea = LineaAbierta(editor);
+    const double x2 = c.AMetros(linea.X1, Eje::X) + L * std::cos(theta);
+    const double y2 = c.AMetros(linea.Y1, Eje::Y) + L * std::sin(theta);
+    const auto fin = EnTablero(c.ATwips(x2, Eje::X), c.ATwips(y2, Eje::Y));
+    const auto medio = MedioDeBarra(c, linea, L, panel.A.valor);
     if (!fin || !medio) {
-        Mensaje(MensajeFuera);
+        editor.Mensaje(MensajeFuera);
         return;
     }
     const Ubicacion anterior { linea.X2, linea.Y2 };
     linea.FijarFin(fin->x, fin->y);
-    if (!AgregarNodo(coordenadas.AMetros(linea.X2, Eje::X), coordenadas.AMetros(linea.Y2, Eje::Y))) {
+    if (!editor.AgregarNodo(c.AMetros(linea.X2, Eje::X), c.AMetros(linea.Y2, Eje::Y))) {
         linea.FijarFin(anterior.x, anterior.y); // refused: the bar stays open as it was
         return;
     }
-    CerrarBarra(*this, modulo.NumNodos, panel, *medio);
-    Banderas[1] = false;
-    SoltarHerramienta(HerrBarra);
-    Mensaje(QString());
+    CerrarBarra(editor, editor.Modelo().NumNodos, panel, *medio);
+    editor.Estado().Banderas[Bandera::Armada] = false;
+    editor.SoltarHerramienta(HerrBarra);
+    editor.Mensaje(QString());
 }
 
 // Selecting a tool while a bar waits for its end drops that bar, so that no
 // bar without an end node stays in the model.
-void Principal::DescartarBarraAbierta()
+void HerramientaBarra::Abandonar()
 {
-    if (!BarraAbierta(modulo))
+    if (!BarraAbierta(editor.Modelo()))
         return;
-    Barra[static_cast<size_t>(modulo.NumBarras)]->Visible(false);
-    modulo.QuitarUltimaBarra();
+    LineaAbierta(editor).Visible(false);
+    editor.Modelo().QuitarUltimaBarra();
 }

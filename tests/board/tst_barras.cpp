@@ -35,8 +35,10 @@ private slots:
         const auto [inicio, fin, textos, alturaDoble]
             = Datos<QPointF, QPointF, QString, bool>("inicio", "fin", "textos", "alturaDoble");
         Ventana v;
-        if (alturaDoble)
-            v.p.coordenadas.FijarTamano(10, 5);
+        if (alturaDoble) { // the drawing-area tool, even at the start size, computes Y in double
+            v.Elegir(HerrArea);
+            v.Escribir("10|5", true);
+        }
         v.p.AgregarNodo(inicio.x(), inicio.y());
         v.p.AgregarNodo(fin.x(), fin.y());
         v.Elegir(HerrBarra);
@@ -46,16 +48,16 @@ private slots:
         // A far pointer first, so that each text is seen to be rewritten.
         const EventoPuntero lejos { 0, 0, 8000, 6000 };
         v.p.Diagrama_MouseMove(lejos);
-        QVERIFY(v.p.Prin->text() + " " + v.p.Angulo->text() != textos);
+        QVERIFY(C(v.p).Prin->text() + " " + C(v.p).Angulo->text() != textos);
         v.Mover(fin.x(), fin.y());
-        QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), textos);
+        QCOMPARE(C(v.p).Prin->text() + " " + C(v.p).Angulo->text(), textos);
         // Closed by a press on node 2: the line goes onto its point, measured again.
         v.p.Diagrama_MouseMove(lejos);
         clicEn(fin);
-        QCOMPARE(v.m.Barras[1].NodoFinal, int16_t(2));
-        QCOMPARE(v.p.Barra[1]->item->line(), QLineF(Xt(inicio.x()), Yt(inicio.y()), Xt(fin.x()), Yt(fin.y())));
-        QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), textos);
-        QCOMPARE(QString("%1 %2").arg(v.m.Barras[1].Longitud).arg(v.m.Barras[1].Angulo), textos);
+        QCOMPARE(v.m.Barra(1).NodoFinal, int16_t(2));
+        QCOMPARE(C(v.p).Barra[1]->item->line(), QLineF(Xt(inicio.x()), Yt(inicio.y()), Xt(fin.x()), Yt(fin.y())));
+        QCOMPARE(C(v.p).Prin->text() + " " + C(v.p).Angulo->text(), textos);
+        QCOMPARE(QString("%1 %2").arg(v.m.Barra(1).Longitud).arg(v.m.Barra(1).Angulo), textos);
     }
 };
 

@@ -14,26 +14,26 @@ private slots:
         QCOMPARE(p.windowTitle(), "Cálculo de Cerchas por el metodo de los nodos (Vexo.Parvu.Trabina)");
         // Caption, tooltip (nullptr: not checked), enabled, and place in twips at 15 twips a pixel.
         const std::tuple<QWidget*, const char*, const char*, bool, QRect> controles[] = {
-            { p.Herramienta[0], "Apoyo", "Apoyo de estructura", false, QRect(2760, 240, 795, 735) },
-            { p.Herramienta[1], "Carga", "Aplicar Carga", false, QRect(4440, 240, 795, 735) },
-            { p.Herramienta[2], "Nodo", "Nuevo Nodo", true, QRect(1920, 240, 795, 735) },
-            { p.Herramienta[3], "Elemen", "Nuevo Elemento", false, QRect(3600, 240, 795, 735) },
-            { p.Herramienta[4], "Area", "Tamaño area de trabajo", true, QRect(960, 240, 795, 735) },
-            { p.Herramienta[5], "Nuevo", "Nuevo proyecto", true, QRect(120, 240, 795, 735) },
-            { p.Calcular, "Cálcular", "Calcular estructura", false, QRect(5400, 240, 795, 735) },
-            { p.Resultados, "Result", "Ver resultados", false, QRect(6240, 240, 795, 735) },
-            { p.Acercade, "Acerca", "Acerca de Vexo.Parvu.Trabina", true, QRect(7230, 240, 795, 735) },
-            { p.Salir, "Salir", "Finalizar aplicación", true, QRect(8070, 240, 795, 735) },
-            { p.Frame1, "Herramientas de edición", nullptr, true, QRect(120, 120, 9015, 1095) },
+            { C(p).Herramienta[0], "Apoyo", "Apoyo de estructura", false, QRect(2760, 240, 795, 735) },
+            { C(p).Herramienta[1], "Carga", "Aplicar Carga", false, QRect(4440, 240, 795, 735) },
+            { C(p).Herramienta[2], "Nodo", "Nuevo Nodo", true, QRect(1920, 240, 795, 735) },
+            { C(p).Herramienta[3], "Elemen", "Nuevo Elemento", false, QRect(3600, 240, 795, 735) },
+            { C(p).Herramienta[4], "Area", "Tamaño area de trabajo", true, QRect(960, 240, 795, 735) },
+            { C(p).Herramienta[5], "Nuevo", "Nuevo proyecto", true, QRect(120, 240, 795, 735) },
+            { C(p).Calcular, "Cálcular", "Calcular estructura", false, QRect(5400, 240, 795, 735) },
+            { C(p).Resultados, "Result", "Ver resultados", false, QRect(6240, 240, 795, 735) },
+            { C(p).Acercade, "Acerca", "Acerca de Vexo.Parvu.Trabina", true, QRect(7230, 240, 795, 735) },
+            { C(p).Salir, "Salir", "Finalizar aplicación", true, QRect(8070, 240, 795, 735) },
+            { C(p).Frame1, "Herramientas de edición", nullptr, true, QRect(120, 120, 9015, 1095) },
             // The panel starts disabled, and everything in it with it.
-            { p.Datos, "Parámetros configuración", nullptr, false, QRect(120, 1260, 9015, 735) },
-            { p.Label1, "Longitud(m):", nullptr, false, QRect(180, 300, 1665, 285) },
-            { p.Prin, "0", nullptr, false, QRect(1920, 300, 1185, 285) },
-            { p.Label2, "Ángulo(°):", nullptr, false, QRect(3240, 300, 1665, 285) },
-            { p.Angulo, "0", nullptr, false, QRect(4920, 300, 1185, 285) },
-            { p.Aceptar, "&Aceptar", nullptr, false, QRect(7320, 180, 1575, 465) },
-            { p.Diagrama1, "Diagrama de la Cercha", nullptr, true, QRect(120, 2070, 9015, 6450) },
-            { p.Diagrama, "", "Plano de la cercha", true, QRect(120, 240, 8760, 6090) },
+            { C(p).Datos, "Parámetros configuración", nullptr, false, QRect(120, 1260, 9015, 735) },
+            { C(p).Label1, "Longitud(m):", nullptr, false, QRect(180, 300, 1665, 285) },
+            { C(p).Prin, "0", nullptr, false, QRect(1920, 300, 1185, 285) },
+            { C(p).Label2, "Ángulo(°):", nullptr, false, QRect(3240, 300, 1665, 285) },
+            { C(p).Angulo, "0", nullptr, false, QRect(4920, 300, 1185, 285) },
+            { C(p).Aceptar, "&Aceptar", nullptr, false, QRect(7320, 180, 1575, 465) },
+            { C(p).Diagrama1, "Diagrama de la Cercha", nullptr, true, QRect(120, 2070, 9015, 6450) },
+            { C(p).Diagrama, "", "Plano de la cercha", true, QRect(120, 240, 8760, 6090) },
         };
         for (const auto& [control, texto, ayuda, habilitado, twips] : controles) {
             QCOMPARE(Texto(control), QString::fromUtf8(texto));
@@ -44,19 +44,19 @@ private slots:
                 control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
         }
         // Graphical option buttons in one exclusive group, none pressed; commands with an icon above too.
-        QVERIFY(p.grupoHerramientas->exclusive());
+        QVERIFY(C(p).grupoHerramientas->exclusive());
         for (int i = 0; i < 10; ++i) {
             auto* boton = static_cast<QToolButton*>(std::get<0>(controles[i]));
             QCOMPARE(boton->isCheckable(), i < 6);
-            QCOMPARE(p.grupoHerramientas->id(boton), i < 6 ? i : -1);
+            QCOMPARE(C(p).grupoHerramientas->id(boton), i < 6 ? i : -1);
             QVERIFY(!boton->isChecked() && !boton->icon().isNull());
             QCOMPARE(boton->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         }
-        QCOMPARE(QStringList({ p.Panel[1]->text(), p.Panel[2]->text(), p.Panel[2]->toolTip(), p.Panel[3]->text(),
-                     p.Panel[3]->toolTip() }).join('|'),
+        QCOMPARE(QStringList({ C(p).Panel[1]->text(), C(p).Panel[2]->text(), C(p).Panel[2]->toolTip(), C(p).Panel[3]->text(),
+                     C(p).Panel[3]->toolTip() }).join('|'),
             "Area de mensajes|X(m):|Posición del cursor en X|Y(m):|Posición del cursor en Y");
         QVERIFY(v.Mostrar());
-        QVERIFY(p.Panel[2]->width() == 2540 / 15 && p.Panel[3]->width() == 2540 / 15 && p.Panel[1]->width() > 170);
+        QVERIFY(C(p).Panel[2]->width() == 2540 / 15 && C(p).Panel[3]->width() == 2540 / 15 && C(p).Panel[1]->width() > 170);
     }
 
     void tableroYPools()
@@ -68,24 +68,24 @@ private slots:
         Principal p(m, Principal::Arranque::SinPresentacion);
         // The load resets the model and sets 10 m x 5 m; the board shows only the axes picture.
         QCOMPARE(QString::asprintf("%d %d %d, %d x %g, %d", m.NumNodos, m.NumBarras, m.NumCargas,
-                     p.coordenadas.AnchoDibujo, p.coordenadas.AltoDibujo, ElementosVisibles(p)),
+                     C(p).coordenadas.AnchoDibujo, C(p).coordenadas.AltoDibujo, ElementosVisibles(p)),
             "0 0 0, 10 x 5, 1");
-        QVERIFY(!p.coordenadas.AltoDoble && m.AnchoPantalla > 0 && p.Coordenas->EsVisible());
-        QCOMPARE(QRectF(p.Coordenas->item->pos(), QSizeF(p.Coordenas->Width(), p.Coordenas->Height())),
+        QVERIFY(!C(p).coordenadas.AltoDoble && m.AnchoPantalla > 0 && C(p).Coordenas->EsVisible());
+        QCOMPARE(QRectF(C(p).Coordenas->item->pos(), QSizeF(C(p).Coordenas->Width(), C(p).Coordenas->Height())),
             QRectF(120, 5250, 615, 660));
-        QCOMPARE(p.Diagrama->Escena().backgroundBrush().color(), QColor(Qt::white));
+        QCOMPARE(C(p).Diagrama->Escena().backgroundBrush().color(), QColor(Qt::white));
         // The last copies in each pool look like their design element: pens width 5; Arial 6 pt and 6.75 pt at
         // 20 twips a point.
-        const QPen barra = p.Barra[20]->item->pen(), carga = p.Fuerza[10]->item->pen();
-        const QFont fuerza = p.lbFuerza[20]->item->font(), texto = p.lbCarga[10]->item->font();
+        const QPen barra = C(p).Barra[20]->item->pen(), carga = C(p).Fuerza[10]->item->pen();
+        const QFont fuerza = C(p).lbFuerza[20]->item->font(), texto = C(p).lbCarga[10]->item->font();
         const QString vista = QStringList({ QString::number(barra.width()), barra.color().name(),
-            QString::number(carga.width()), carga.color().name(), p.Nodo[20]->item->brush().color().name(),
-            p.lbNodo[1]->item->brush().color().name(), p.lbBarra[20]->item->brush().color().name(),
-            p.lbCarga[10]->item->brush().color().name(), fuerza.family(), QString::number(fuerza.pixelSize()),
+            QString::number(carga.width()), carga.color().name(), C(p).Nodo[20]->item->brush().color().name(),
+            C(p).lbNodo[1]->item->brush().color().name(), C(p).lbBarra[20]->item->brush().color().name(),
+            C(p).lbCarga[10]->item->brush().color().name(), fuerza.family(), QString::number(fuerza.pixelSize()),
             texto.family(), QString::number(texto.pixelSize()) }).join(' ');
         QCOMPARE(vista, "5 #f7bb6a 5 #008040 #ff0000 #ff0000 #000000 #008000 Arial 120 Arial 135");
-        QVERIFY(barra == p.Barra[1]->item->pen() && p.Nodo[20]->item->rect() == QRectF(0, 0, 120, 120));
-        QCOMPARE(QSizeF(p.Apoyo[1]->Width(), p.Apoyo[1]->Height()), QSizeF(480, 480));
+        QVERIFY(barra == C(p).Barra[1]->item->pen() && C(p).Nodo[20]->item->rect() == QRectF(0, 0, 120, 120));
+        QCOMPARE(QSizeF(C(p).Apoyo[1]->Width(), C(p).Apoyo[1]->Height()), QSizeF(480, 480));
     }
 
     void lectura_data()
@@ -110,10 +110,12 @@ private slots:
         if (coma)
             QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         Ventana v;
-        if (!tamano.isEmpty())
-            v.p.coordenadas.FijarTamano(int16_t(tamano.width()), tamano.height());
+        if (!tamano.isEmpty()) {
+            v.Elegir(HerrArea);
+            v.Escribir(QStringLiteral("%1|%2").arg(tamano.width()).arg(tamano.height(), 0, 'g', 17), true);
+        }
         v.p.Diagrama_MouseMove({ 0, 0, float(punto.x()), float(punto.y()) });
-        QCOMPARE(v.p.Panel[2]->text() + " " + v.p.Panel[3]->text(), lectura);
+        QCOMPARE(C(v.p).Panel[2]->text() + " " + C(v.p).Panel[3]->text(), lectura);
     }
 
     // Real events reach the board in twips; the axes picture takes them and hands nothing on.
@@ -121,14 +123,14 @@ private slots:
     {
         Ventana v;
         QVERIFY(v.Mostrar());
-        QWidget* tablero = v.p.Diagrama->viewport();
+        QWidget* tablero = C(v.p).Diagrama->viewport();
         // Pixel (20, 370) is twip (300, 5550), on the axes picture.
         QTest::mouseMove(tablero, QPoint(20, 370));
         QTest::mousePress(tablero, Qt::LeftButton, {}, QPoint(20, 370));
-        QCOMPARE(v.p.Panel[2]->text() + " " + v.p.MensajeActual(), "X(m): Area de mensajes");
+        QCOMPARE(C(v.p).Panel[2]->text() + " " + v.p.MensajeActual(), "X(m): Area de mensajes");
         // Pixel (10, 180) is twip (150, 2700), the origin; any press clears the message.
         QTest::mouseMove(tablero, QPoint(10, 180));
-        QCOMPARE(v.p.Panel[2]->text() + " " + v.p.Panel[3]->text(), "X(m): 0.10 Y(m): 0.10");
+        QCOMPARE(C(v.p).Panel[2]->text() + " " + C(v.p).Panel[3]->text(), "X(m): 0.10 Y(m): 0.10");
         QTest::mousePress(tablero, Qt::RightButton, {}, QPoint(200, 100));
         QCOMPARE(v.p.MensajeActual(), QString());
     }

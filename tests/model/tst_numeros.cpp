@@ -150,7 +150,7 @@ void TstNumeros::blancosDondeSea()
         QString texto, conBlancos;
         for (int k = int(azar() % 40); k > 0; --k) {
             const QChar c = azar() % 8 == 0 ? QChar(char16_t(33 + azar() % 0xFF00))
-                                            : alfabeto.at(qsizetype(azar() % alfabeto.size()));
+                                            : alfabeto.at(qsizetype(azar() % size_t(alfabeto.size())));
             texto += c;
             conBlancos += (azar() % 3 == 0 ? QString(blancos.at(qsizetype(azar() % 4))) : QString()) + c;
         }

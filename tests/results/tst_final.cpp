@@ -57,15 +57,15 @@ void PruebaFinal::rejillaYTextos()
     Dibujante d;
     Apice(d.m, -12.25);
     d.p.Calcular_Click();
-    Final f(d.p);
-    QCOMPARE(f.windowTitle(), QStringLiteral("Resultado de Trabina V1.0"));
-    QCOMPARE(f.Label1->text(), QStringLiteral("Matriz de cálculo solucionada"));
-    QCOMPARE(f.Nombre->text(), QStringLiteral("Barra       Nodos       Fuerza"));
-    QCOMPARE(f.Salir->text(), QStringLiteral("&Cerrar"));
-    QCOMPARE(f.Apoyo[2]->font().family(), QStringLiteral("Arial"));
+    const auto f = d.p.VentanaResultados();
+    QCOMPARE(f->windowTitle(), QStringLiteral("Resultado de Trabina V1.0"));
+    QCOMPARE(f->Label1->text(), QStringLiteral("Matriz de cálculo solucionada"));
+    QCOMPARE(f->Nombre->text(), QStringLiteral("Barra       Nodos       Fuerza"));
+    QCOMPARE(f->Salir->text(), QStringLiteral("&Cerrar"));
+    QCOMPARE(f->Apoyo[2]->font().family(), QStringLiteral("Arial"));
 
     // With the heading row and column: 7 rows, 8 columns of 750 twips; bold headings.
-    const QTableWidget* g = f.msfgMatriz;
+    const QTableWidget* g = f->msfgMatriz;
     QCOMPARE(g->rowCount() + 1, 7);
     QCOMPARE(g->columnCount() + 1, 8);
     // The heading column: at least 750 twips, and no bold heading cut.
@@ -103,11 +103,11 @@ void PruebaFinal::rejillaYTextos()
     // 12.25; at C, T2 - T3 = 12.25 / cos 45 and T2 + T3 = -1000 / sin 45; at B,
     // T1 = -T2 cos 45 = (1000 - 12.25) / 2 = 493.875.
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    Final coma(d.p);
-    QCOMPARE(coma.msfgMatriz->item(2, 1)->text(), QStringLiteral("0,707"));
-    QCOMPARE(coma.msfgMatriz->item(4, 6)->text(), QStringLiteral("12,2"));
-    QCOMPARE(coma.Elemento->item(0)->text(), QStringLiteral("1\tA - B\t493,9"));
-    QCOMPARE(coma.Apoyo[0]->text(), QStringLiteral("Apoyo Fijo X: 12,25"));
+    const auto coma = d.p.VentanaResultados();
+    QCOMPARE(coma->msfgMatriz->item(2, 1)->text(), QStringLiteral("0,707"));
+    QCOMPARE(coma->msfgMatriz->item(4, 6)->text(), QStringLiteral("12,2"));
+    QCOMPARE(coma->Elemento->item(0)->text(), QStringLiteral("1\tA - B\t493,9"));
+    QCOMPARE(coma->Apoyo[0]->text(), QStringLiteral("Apoyo Fijo X: 12,25"));
 }
 
 void PruebaFinal::listaYReacciones_data()
@@ -169,29 +169,29 @@ void PruebaFinal::colocarResaltarYCerrar()
     d.m.AnchoPantalla = float(pantalla * 15);
     QVERIFY(d.Mostrar());
     d.p.move(37, 23);
-    Final f(d.p);
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-    const int wp = d.p.frameGeometry().width(), wf = f.frameGeometry().width();
+    const auto f = d.p.VentanaResultados();
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    const int wp = d.p.frameGeometry().width(), wf = f->frameGeometry().width();
     QVERIFY(wf > 100);
     // Side by side, tops level; the pair centred (margins within a pixel) or at 0.
-    QCOMPARE(f.pos(), QPoint(d.p.x() + wp, 23));
+    QCOMPARE(f->pos(), QPoint(d.p.x() + wp, 23));
     QCOMPARE(d.p.y(), 23);
-    QVERIFY2(pantalla < wp + wf ? d.p.x() == 0 : std::abs(pantalla - (f.x() + wf) - d.p.x()) <= 1,
+    QVERIFY2(pantalla < wp + wf ? d.p.x() == 0 : std::abs(pantalla - (f->x() + wf) - d.p.x()) <= 1,
         qPrintable(QString::number(d.p.x())));
 
-    ClicEnLinea(f.Elemento, 1);
+    ClicEnLinea(f->Elemento, 1);
     QCOMPARE(d.Colores(), ConVerde(ColoresWarren, 1));
-    ClicEnLinea(f.Elemento, 4);
+    ClicEnLinea(f->Elemento, 4);
     QCOMPARE(d.Colores(), ConVerde(ColoresWarren, 4));
-    f.Elemento->setFocus();
-    QTest::keyClick(f.Elemento, Qt::Key_Down); // the keyboard moves the selection too
+    f->Elemento->setFocus();
+    QTest::keyClick(f->Elemento, Qt::Key_Down); // the keyboard moves the selection too
     QCOMPARE(d.Colores(), ConVerde(ColoresWarren, 5));
     if (conBoton)
-        QTest::mouseClick(f.Salir, Qt::LeftButton);
+        QTest::mouseClick(f->Salir, Qt::LeftButton);
     else
-        QTest::keyClick(&f, Qt::Key_Escape);
-    QVERIFY(!f.isVisible());
+        QTest::keyClick(f.get(), Qt::Key_Escape);
+    QVERIFY(!f->isVisible());
     QCOMPARE(d.Colores(), ColoresWarren);
     // The main window centred alone (Left negative on a narrow screen), same top.
     QVERIFY2(std::abs(pantalla - (d.p.x() + wp) - d.p.x()) <= 1, qPrintable(QString::number(d.p.x())));
@@ -211,7 +211,7 @@ void PruebaFinal::muestraElUltimoCalculoExitoso()
     ArmarCercha(d.m, {}, { { 1, 4 } }, 1, 2);
     d.p.Calcular_Click();
     QCOMPARE(d.p.MensajeActual(), QStringLiteral("Cercha mal determinada, matriz de cálculo no es cuadrada"));
-    d.p.Barra[4]->Color(Azul); // a marker: bars drawn since are left alone
+    C(d.p).Barra[4]->Color(Azul); // a marker: bars drawn since are left alone
 
     QVERIFY(d.Mostrar());
     QPointer<Final> abierta;
@@ -229,7 +229,7 @@ void PruebaFinal::muestraElUltimoCalculoExitoso()
     QCOMPARE(r.apoyos, (QStringList { "Apoyo Fijo X: 0.00", "Apoyo Fijo Y: 500.00", "Apoyo Movil Y: 500.00" }));
     // The board still shows the same calculation.
     QCOMPARE(d.Fuerzas().mid(0, 3), (QStringList { "500", "-707.1", "-707.1" }));
-    QVERIFY(!d.p.lbFuerza[4]->EsVisible());
+    QVERIFY(!C(d.p).lbFuerza[4]->EsVisible());
     QCOMPARE(d.Color(1), Rojo);
     QCOMPARE(d.Color(4), Azul);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/Principal.h"
+#include "ControlesPrueba.h"
 
 #include <QToolButton>
 #include <algorithm>
@@ -27,16 +27,16 @@ inline bool Finitos(std::initializer_list<double> valores)
 
 inline QString Modelo(const Principal& p)
 {
-    const Modulo& m = p.modulo;
+    const Modulo& m = C(p).modulo;
     if (m.NumNodos < 0 || m.NumNodos > MaxNodos || m.NumBarras < 0 || m.NumBarras > MaxBarras || m.NumCargas < 0
         || m.NumCargas > MaxCargas || long(m.Nodos.size()) <= m.NumNodos || long(m.Barras.size()) <= m.NumBarras)
         return QString::asprintf("contadores fuera de 20/20/10 o de sus tablas: %d nodos, %d barras, %d cargas",
             m.NumNodos, m.NumBarras, m.NumCargas); // the rest would index past the tables
     const auto existe = [&m](int n) { return n >= 1 && n <= m.NumNodos; };
     // Only the last bar may be open, and only while the bar tool is drawing it.
-    const bool dibujando = p.HerramientaActual == HerrBarra && p.Banderas[1] && !p.Banderas[2];
+    const bool dibujando = C(p).HerramientaActual == HerrBarra && C(p).Banderas[Bandera::Armada] && !C(p).Banderas[Bandera::EsperaInicio];
     for (int b = 1; b <= m.NumBarras; ++b) {
-        const BarraRec& barra = m.Barras[size_t(b)];
+        const BarraRec& barra = m.Barra(b);
         if (!existe(barra.NodoInicial) || (barra.NodoFinal != 0 && !existe(barra.NodoFinal)))
             return QString::asprintf("la barra %d va del nodo %d a uno que no existe", b, barra.NodoInicial);
         if (barra.NodoFinal == 0 && !(b == m.NumBarras && dibujando))
@@ -45,7 +45,7 @@ inline QString Modelo(const Principal& p)
             return QString::asprintf("la barra %d tiene un número no finito", b);
     }
     for (int n = 1; n <= m.NumNodos; ++n) {
-        const NodoRec& nodo = m.Nodos[size_t(n)];
+        const NodoRec& nodo = m.Nodo(n);
         if (!Finitos({ nodo.X, nodo.Y, nodo.Fx, nodo.Fy }))
             return QString::asprintf("el nodo %d tiene un número no finito", n);
     }
@@ -90,21 +90,21 @@ template <typename Pool> QString Mostrados(const Pool& pool, int existentes, con
 
 inline QString Tablero_(const Principal& p)
 {
-    const Modulo& m = p.modulo;
-    for (const QString& error : { Mostrados(p.Nodo, m.NumNodos, "Nodo", true),
-             Mostrados(p.lbNodo, m.NumNodos, "lbNodo", true), Mostrados(p.Barra, m.NumBarras, "Barra", true),
-             Mostrados(p.lbBarra, m.NumBarras, "lbBarra", false), Mostrados(p.lbFuerza, m.NumBarras, "lbFuerza", false),
-             Mostrados(p.Fuerza, m.NumCargas, "Fuerza", true), Mostrados(p.lbCarga, m.NumCargas, "lbCarga", true) }) {
+    const Modulo& m = C(p).modulo;
+    for (const QString& error : { Mostrados(C(p).Nodo, m.NumNodos, "Nodo", true),
+             Mostrados(C(p).lbNodo, m.NumNodos, "lbNodo", true), Mostrados(C(p).Barra, m.NumBarras, "Barra", true),
+             Mostrados(C(p).lbBarra, m.NumBarras, "lbBarra", false), Mostrados(C(p).lbFuerza, m.NumBarras, "lbFuerza", false),
+             Mostrados(C(p).Fuerza, m.NumCargas, "Fuerza", true), Mostrados(C(p).lbCarga, m.NumCargas, "lbCarga", true) }) {
         if (!error.isEmpty())
             return error;
     }
     // A bar's number is shown only once the bar is finished.
     for (int b = 1; b <= m.NumBarras; ++b) {
-        if (p.lbBarra[size_t(b)]->EsVisible() && m.Barras[size_t(b)].NodoFinal == 0)
+        if (C(p).lbBarra[b]->EsVisible() && m.Barra(b).NodoFinal == 0)
             return QString::asprintf("el número de la barra abierta %d se muestra", b);
     }
     for (int i = 0; i <= 1; ++i) {
-        const Imagen& apoyo = *p.Apoyo[size_t(i)];
+        const Imagen& apoyo = *C(p).Apoyo[i];
         if (apoyo.EsVisible() != (m.Apoyos[size_t(i + 1)] != 0) || (apoyo.EsVisible() && !EnSitioFinito(apoyo)))
             return QString::asprintf(
                 "Apoyo(%d) visible no corresponde a Apoyos(%d) o no está en un sitio finito", i, i + 1);
@@ -115,17 +115,17 @@ inline QString Tablero_(const Principal& p)
 // The enabling rules of the buttons and the drawing size, as the tools leave them.
 inline QString Botones(const Principal& p)
 {
-    const Modulo& m = p.modulo;
-    const Coordenadas& c = p.coordenadas;
-    if (p.Calcular->isEnabled() != (m.Apoyos[2] != 0))
+    const Modulo& m = C(p).modulo;
+    const Coordenadas& c = C(p).coordenadas;
+    if (C(p).Calcular->isEnabled() != (m.Apoyos[2] != 0))
         return QString::asprintf(
-            "Calcular habilitado = %d con apoyo móvil en %d", int(p.Calcular->isEnabled()), m.Apoyos[2]);
-    if (p.Resultados->isEnabled() && !m.Resuelto.hay)
+            "Calcular habilitado = %d con apoyo móvil en %d", int(C(p).Calcular->isEnabled()), m.Apoyos[2]);
+    if (C(p).Resultados->isEnabled() && !m.Resuelto.hay)
         return QStringLiteral("Resultados habilitado sin cálculo guardado");
-    if (p.Herramienta[HerrArea]->isEnabled() && (m.NumNodos > 0 || m.NumBarras > 0))
+    if (C(p).Herramienta[HerrArea]->isEnabled() && (m.NumNodos > 0 || m.NumBarras > 0))
         return QString::asprintf("la herramienta de área sigue habilitada con %d nodos", m.NumNodos);
     for (int h : { HerrApoyos, HerrCarga, HerrBarra }) {
-        if (p.Herramienta[size_t(h)]->isEnabled() && m.NumNodos == 0)
+        if (C(p).Herramienta[size_t(h)]->isEnabled() && m.NumNodos == 0)
             return QString::asprintf("la herramienta %d está habilitada sin nodos", h);
     }
     if (c.AnchoDibujo < 1 || !(c.AltoDibujo > 0) || !std::isfinite(c.AltoDibujo))

@@ -2,7 +2,7 @@
 // every control has a name, the caption the user sees, and a description,
 // its tooltip where it has one.
 
-#include "board/Principal.h"
+#include "ControlesPrueba.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -45,8 +45,8 @@ void PruebaAccesible::botonesYMarcos()
     QCOMPARE(marcos.size(), 3);
     for (QGroupBox* marco : marcos)
         QCOMPARE(Leer(marco, QAccessible::Name), marco->title());
-    QVERIFY(!Leer(p.Diagrama, QAccessible::Name).isEmpty());
-    QCOMPARE(Leer(p.Diagrama, QAccessible::Description), QStringLiteral("Plano de la cercha"));
+    QVERIFY(!Leer(C(p).Diagrama, QAccessible::Name).isEmpty());
+    QCOMPARE(Leer(C(p).Diagrama, QAccessible::Description), QStringLiteral("Plano de la cercha"));
 }
 
 // Box names follow the captions the tool sets; panels keep their names while
@@ -78,15 +78,15 @@ void PruebaAccesible::cuadrosYPaneles()
     Principal p(m, Principal::Arranque::SinPresentacion);
     if (herramienta >= 0)
         p.Herramienta_Click(herramienta);
-    QWidget* w = std::array<QWidget*, 5> { p.Prin, p.Angulo, p.Panel[1], p.Panel[2], p.Panel[3] }[size_t(control)];
-    QVERIFY(control < 2 || p.sbEstado->isAncestorOf(w));
+    QWidget* w = std::array<QWidget*, 5> { C(p).Prin, C(p).Angulo, C(p).Panel[1], C(p).Panel[2], C(p).Panel[3] }[size_t(control)];
+    QVERIFY(control < 2 || C(p).sbEstado->isAncestorOf(w));
     QCOMPARE(Leer(w, QAccessible::Name), nombre);
     if (descripcion.isEmpty())
         QVERIFY(!Leer(w, QAccessible::Description).isEmpty());
     else
         QCOMPARE(Leer(w, QAccessible::Description), descripcion);
     // The two boxes are told apart by their descriptions too.
-    QVERIFY(Leer(p.Prin, QAccessible::Description) != Leer(p.Angulo, QAccessible::Description));
+    QVERIFY(Leer(C(p).Prin, QAccessible::Description) != Leer(C(p).Angulo, QAccessible::Description));
     p.Diagrama_MouseMove({ 0, 0, 150, 2700 });
     QCOMPARE(Leer(w, QAccessible::Name), nombre);
 }

@@ -84,26 +84,26 @@ public:
             // Mostly nodes and bars, so the truss grows to the limits; a disabled
             // button takes no click, as for the user.
             const int h = Elegir({ 15, 15, 35, 30, 5 });
-            Clic(p.Herramienta[size_t(h)]);
+            Clic(C(p).Herramienta[size_t(h)]);
             return QString::asprintf("herramienta %d", h);
         }
         case 3: return Escribir();
-        case 4: Clic(p.Aceptar); return QStringLiteral("Aceptar");
+        case 4: Clic(C(p).Aceptar); return QStringLiteral("Aceptar");
         case 5: return PulsarCalcular();
         case 6: return VerResultados();
         case 7: {
             const bool si = Probable(0.5);
-            const QString hecho = Preguntar(p.Herramienta[HerrNuevo], borrar, si);
-            if (si && (p.modulo.NumNodos != 0 || p.modulo.NumBarras != 0 || p.modulo.NumCargas != 0))
+            const QString hecho = Preguntar(C(p).Herramienta[HerrNuevo], borrar, si);
+            if (si && (C(p).modulo.NumNodos != 0 || C(p).modulo.NumBarras != 0 || C(p).modulo.NumCargas != 0))
                 Anotar(QStringLiteral("el nuevo proyecto aceptado dejó elementos"));
             if (si)
                 ArmarTriangulo(); // random events go on from there
             nuevos += si;
             return hecho;
         }
-        case 8: return Preguntar(p.Salir, QStringLiteral("¿Esta seguro que desea finalizar la aplicación?"), false);
+        case 8: return Preguntar(C(p).Salir, QStringLiteral("¿Esta seguro que desea finalizar la aplicación?"), false);
         default:
-            ConModal<Acerca>(p.Acercade, [this](Acerca* acerca) { Clic(acerca->Command2); });
+            ConModal<Acerca>(C(p).Acercade, [this](Acerca* acerca) { Clic(acerca->Command2); });
             return QStringLiteral("acerca de");
         }
     }
@@ -138,21 +138,21 @@ public:
     // or the axes picture; 3: on the board's edge.
     QPointF Punto(int donde)
     {
-        if (donde == 1 && p.modulo.NumNodos > 0) {
-            const NodoRec& nodo = p.modulo.Nodos[size_t(Entero(1, p.modulo.NumNodos))];
-            return { p.coordenadas.ATwips(nodo.X, Eje::X) + Real(-70, 70),
-                p.coordenadas.ATwips(nodo.Y, Eje::Y) + Real(-70, 70) };
+        if (donde == 1 && C(p).modulo.NumNodos > 0) {
+            const NodoRec& nodo = C(p).modulo.Nodo(Entero(1, C(p).modulo.NumNodos));
+            return { C(p).coordenadas.ATwips(nodo.X, Eje::X) + Real(-70, 70),
+                C(p).coordenadas.ATwips(nodo.Y, Eje::Y) + Real(-70, 70) };
         }
         if (donde == 2) {
-            std::vector<QRectF> zonas { { p.Coordenas->Left(), p.Coordenas->Top(), p.Coordenas->Width(),
-                p.Coordenas->Height() } };
+            std::vector<QRectF> zonas { { C(p).Coordenas->Left(), C(p).Coordenas->Top(), C(p).Coordenas->Width(),
+                C(p).Coordenas->Height() } };
             const auto agregar = [&zonas](const auto& pool) {
                 for (const auto& e : pool) {
                     if (e && e->EsVisible())
                         zonas.emplace_back(e->Left(), e->Top(), e->Width(), e->Height());
                 }
             };
-            agregar(p.lbNodo), agregar(p.lbBarra), agregar(p.lbFuerza), agregar(p.lbCarga), agregar(p.Apoyo);
+            agregar(C(p).lbNodo), agregar(C(p).lbBarra), agregar(C(p).lbFuerza), agregar(C(p).lbCarga), agregar(C(p).Apoyo);
             const QRectF& z = zonas[size_t(Entero(0, int(zonas.size()) - 1))];
             return { z.left() + Real(0, 1) * z.width(), z.top() + Real(0, 1) * z.height() };
         }
@@ -164,7 +164,7 @@ public:
     // A real mouse event on the board's viewport; one pixel is 15 twips.
     void Raton(QEvent::Type tipo, QPointF twips, Qt::MouseButton boton, Qt::MouseButtons botones, int teclas)
     {
-        QWidget* vista = p.Diagrama->viewport();
+        QWidget* vista = C(p).Diagrama->viewport();
         const QPointF pixel = twips / TwipsPorPixel;
         const Qt::KeyboardModifiers mod = (teclas & 1 ? Qt::ShiftModifier : Qt::NoModifier)
             | (teclas & 2 ? Qt::ControlModifier : Qt::NoModifier) | (teclas & 4 ? Qt::AltModifier : Qt::NoModifier);
@@ -176,7 +176,7 @@ public:
     // a drawing bar tool aims at nodes more, as its user does.
     QString Presionar(bool mover)
     {
-        const bool barra = p.HerramientaActual == HerrBarra && p.Banderas[1];
+        const bool barra = C(p).HerramientaActual == HerrBarra && C(p).Banderas[Bandera::Armada];
         QPointF punto = Punto(mover ? Elegir({ 60, 30, 10 })
                 : barra             ? Elegir({ 20, 60, 12, 8 })
                                     : Elegir({ 35, 35, 20, 10 }));
@@ -211,8 +211,8 @@ public:
     // character beyond Latin-1 arrives with its text only, as from an input method.
     QString Escribir()
     {
-        QLineEdit* cuadro = Probable(0.5) ? p.Prin : p.Angulo;
-        const QString nombre = QString::fromUtf8(cuadro == p.Prin ? "Prin" : "Angulo");
+        QLineEdit* cuadro = Probable(0.5) ? C(p).Prin : C(p).Angulo;
+        const QString nombre = QString::fromUtf8(cuadro == C(p).Prin ? "Prin" : "Angulo");
         if (!cuadro->isEnabled())
             return nombre + QStringLiteral(" deshabilitado");
         const QString texto = Texto();
@@ -236,8 +236,8 @@ public:
 
     QString PulsarCalcular()
     {
-        const bool habilitado = p.Calcular->isEnabled();
-        Clic(p.Calcular);
+        const bool habilitado = C(p).Calcular->isEnabled();
+        Clic(C(p).Calcular);
         calculosBien += habilitado && p.MensajeActual() == QStringLiteral("Cercha calculada satisfactoriamente");
         return QStringLiteral("Calcular (habilitado %1): %2").arg(habilitado).arg(p.MensajeActual());
     }
@@ -269,24 +269,24 @@ public:
     // no bar stays green.
     QString VerResultados()
     {
-        if (!p.Resultados->isEnabled())
+        if (!C(p).Resultados->isEnabled())
             return PulsarCalcular();
         ++resultados;
         QStringList filas;
-        ConModal<Final>(p.Resultados, [&](Final* final) {
+        ConModal<Final>(C(p).Resultados, [&](Final* final) {
             for (int k = Entero(0, 3); k > 0 && final->Elemento->count() > 0; --k) {
                 const int fila = Entero(0, final->Elemento->count() - 1);
                 QTest::mouseClick(final->Elemento->viewport(), Qt::LeftButton, {},
                     final->Elemento->visualItemRect(final->Elemento->item(fila)).center());
                 filas << QString::number(fila);
-                if (p.Barra[size_t(fila + 1)]->ColorActual() != Verde)
+                if (C(p).Barra[fila + 1]->ColorActual() != Verde)
                     Anotar(QStringLiteral("la barra %1 elegida en la lista no se pintó de verde").arg(fila + 1));
                 Anotar(invariantes::Comprobar(p));
             }
             Probable(0.5) ? Clic(final->Salir) : void(final->close());
         });
-        for (size_t b = 1; b <= MaxBarras; ++b) {
-            if (p.Barra[b]->ColorActual() == Verde)
+        for (int b = 1; b <= MaxBarras; ++b) {
+            if (C(p).Barra[b]->ColorActual() == Verde)
                 Anotar(QStringLiteral("la barra %1 sigue verde al cerrar los resultados").arg(b));
         }
         return QStringLiteral("resultados, filas elegidas: %1").arg(filas.join(QLatin1Char(' ')));
@@ -295,13 +295,13 @@ public:
     // A question box answered Yes or No, with its text checked; a No keeps the nodes.
     QString Preguntar(QAbstractButton* boton, const QString& pregunta, bool si)
     {
-        const int16_t nodosAntes = p.modulo.NumNodos;
+        const int16_t nodosAntes = C(p).modulo.NumNodos;
         ConModal<QMessageBox>(boton, [&](QMessageBox* caja) {
             if (caja->text() != pregunta)
                 Anotar(QStringLiteral("pregunta inesperada: ") + caja->text());
             caja->button(si ? QMessageBox::Yes : QMessageBox::No)->click();
         });
-        if (!si && p.modulo.NumNodos != nodosAntes)
+        if (!si && C(p).modulo.NumNodos != nodosAntes)
             Anotar(QStringLiteral("la pregunta rechazada cambió los nodos"));
         return QStringLiteral("%1 %2").arg(pregunta, QString::fromUtf8(si ? "Sí" : "No"));
     }
@@ -312,7 +312,7 @@ public:
     void ArmarTriangulo()
     {
         // 0.02 m past a tenth: the node tool's snap writes both texts there.
-        const Coordenadas& c = p.coordenadas;
+        const Coordenadas& c = C(p).coordenadas;
         const auto punto = [this, &c](double x0, double x1, double y0, double y1) {
             return QPointF(c.ATwips(std::floor(Real(x0, x1) * c.AnchoDibujo * 10) / 10 + 0.02, Eje::X) + 0.5,
                 c.ATwips(std::floor(Real(y0, y1) * c.AltoDibujo * 10) / 10 + 0.02, Eje::Y) - 0.5);
@@ -320,7 +320,7 @@ public:
         const std::array v { punto(0.05, 0.3, 0.1, 0.3), punto(0.6, 0.95, 0.1, 0.3), punto(0.35, 0.55, 0.6, 0.9) };
         pendientes.push_back([this, v] {
             const auto presionar = [this](int herramienta, std::initializer_list<QPointF> puntos) {
-                Clic(p.Herramienta[size_t(herramienta)]);
+                Clic(C(p).Herramienta[size_t(herramienta)]);
                 for (QPointF q : puntos) {
                     Raton(QEvent::MouseMove, q, Qt::NoButton, Qt::NoButton, 0);
                     Raton(QEvent::MouseButtonPress, q, Qt::LeftButton, Qt::LeftButton, 0);

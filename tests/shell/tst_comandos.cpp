@@ -1,6 +1,6 @@
 // Splash hand-over, about box and help, confirmed exit ("Yes" runs in a child).
 
-#include "board/Principal.h"
+#include "ControlesPrueba.h"
 #include "shell/Acerca.h"
 #include "shell/Ayuda.h"
 #include "shell/Inicio.h"
@@ -103,7 +103,7 @@ void PruebaComandos::textos()
     QFETCH(int, cual);
     QFETCH(QString, texto);
     ConInicio v;
-    const Inicio& i = *v.p.inicio;
+    const Inicio& i = *v.p.Ver().inicio;
     const Acerca a(&v.p);
     const QString vistos[] = { i.lblTitulo->text(), i.lblVersion->text(), a.windowTitle(), a.lblSubtitulo->text(),
         a.lblCreditos->text(), a.Command1->text(), a.Command2->text() };
@@ -113,7 +113,7 @@ void PruebaComandos::textos()
 void PruebaComandos::inicioEntregaAPrincipal()
 {
     ConInicio v;
-    QPointer<Inicio> inicio = v.p.inicio;
+    QPointer<Inicio> inicio = v.p.Ver().inicio;
     QVERIFY(inicio && inicio->isVisible() && !v.p.isVisible());
     for (QLabel* rotulo : { inicio->lblTitulo, inicio->lblVersion }) // white Arial, all of it on the picture
         QVERIFY(rotulo->font().family() == QStringLiteral("Arial")
@@ -123,9 +123,9 @@ void PruebaComandos::inicioEntregaAPrincipal()
     QTimer& t = *inicio->Timer1; // precise: a coarse timer may tick 5% early
     QVERIFY(t.interval() == 5000 && t.isSingleShot() && t.isActive() && t.timerType() == Qt::PreciseTimer);
     QVERIFY(QMetaObject::invokeMethod(&t, "timeout")); // the tick, without waiting five seconds
-    QVERIFY(!v.p.inicio && v.p.isVisible());
+    QVERIFY(!v.p.Ver().inicio && v.p.isVisible());
     QTRY_VERIFY(inicio.isNull());
-    inicio = ConInicio().p.inicio; // closing during the splash leaves no timer ticking into it
+    inicio = ConInicio().p.Ver().inicio; // closing during the splash leaves no timer ticking into it
     QVERIFY(inicio.isNull());
 }
 
@@ -153,7 +153,7 @@ void PruebaComandos::acercaModalDePrincipal()
         modal = a->parentWidget() == &v.p && a->windowModality() == Qt::ApplicationModal;
         QTest::keyClick(a, Qt::Key_C, Qt::AltModifier);
     });
-    QTest::mouseClick(v.p.Acercade, Qt::LeftButton);
+    QTest::mouseClick(C(v.p).Acercade, Qt::LeftButton);
     QVERIFY(modal && abierta.isNull()); // destroyed on closing
 }
 
@@ -195,13 +195,13 @@ void PruebaComandos::salirNoDejaElDibujo()
     QVERIFY(v.p.AgregarNodo(2, 3));
     v.p.Mensaje(QStringLiteral("antes"));
     Contestar no(QMessageBox::No);
-    QTest::mouseClick(v.p.Salir, Qt::LeftButton);
+    QTest::mouseClick(C(v.p).Salir, Qt::LeftButton);
     QCOMPARE(no.vista,
         Caja(QStringLiteral("¿Esta seguro que desea finalizar la aplicación?"), QMessageBox::Question,
             QMessageBox::Yes | QMessageBox::No));
     // Nothing changed: window, model, node on the board, message area.
-    QVERIFY(v.p.isVisible() && v.m.NumNodos == 1 && v.m.Nodos[1].X == 2 && v.m.Nodos[1].Y == 3);
-    QVERIFY(v.p.Nodo[1]->EsVisible() && v.p.lbNodo[1]->EsVisible());
+    QVERIFY(v.p.isVisible() && v.m.NumNodos == 1 && v.m.Nodo(1).X == 2 && v.m.Nodo(1).Y == 3);
+    QVERIFY(C(v.p).Nodo[1]->EsVisible() && C(v.p).lbNodo[1]->EsVisible());
     QCOMPARE(v.p.MensajeActual(), QStringLiteral("antes"));
 }
 

@@ -17,14 +17,14 @@ inline void ArmarCercha(Modulo& m, std::initializer_list<NodoPrueba> nodos,
 {
     for (const NodoPrueba& n : nodos) {
         const int16_t k = m.AgregarNodoRec(n.x, n.y);
-        m.Nodos[k].Fx = n.fx;
-        m.Nodos[k].Fy = n.fy;
+        m.Nodo(k).Fx = n.fx;
+        m.Nodo(k).Fy = n.fy;
     }
     for (const auto& [a, e] : barras) {
-        BarraRec& barra = m.Barras[m.AgregarBarraRec(a)];
+        BarraRec& barra = m.Barra(m.AgregarBarraRec(a));
         barra.NodoFinal = e;
         const double grados
-            = std::atan2(m.Nodos[e].Y - m.Nodos[a].Y, m.Nodos[e].X - m.Nodos[a].X) * 180 / 3.14159265358979;
+            = std::atan2(m.Nodo(e).Y - m.Nodo(a).Y, m.Nodo(e).X - m.Nodo(a).X) * 180 / 3.14159265358979;
         barra.Angulo = grados < 0 ? grados + 360 : grados;
     }
     m.Apoyos[1] = fijo;

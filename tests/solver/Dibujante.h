@@ -3,7 +3,7 @@
 // Drives the real main window as a student does (tool buttons, presses on the
 // board, typing, Aceptar) and reads back the board and the results window.
 
-#include "board/Principal.h"
+#include "ControlesPrueba.h"
 #include "model/Numeros.h"
 #include "results/Final.h"
 
@@ -35,22 +35,22 @@ public:
     Principal p { m, Principal::Arranque::SinPresentacion };
 
     bool Mostrar() { return p.show(), QTest::qWaitForWindowExposed(&p); }
-    void Herramienta(int codigo) { QTest::mouseClick(p.Herramienta[size_t(codigo)], Qt::LeftButton); }
+    void Herramienta(int codigo) { QTest::mouseClick(C(p).Herramienta[size_t(codigo)], Qt::LeftButton); }
     void Teclear(const QString& prin, const QString& angulo) // replacing what both boxes hold, then Aceptar
     {
-        for (auto [caja, texto] : { std::pair { p.Prin, prin }, std::pair { p.Angulo, angulo } }) {
+        for (auto [caja, texto] : { std::pair { C(p).Prin, prin }, std::pair { C(p).Angulo, angulo } }) {
             caja->setFocus();
             QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(caja, texto);
         }
-        QTest::mouseClick(p.Aceptar, Qt::LeftButton);
+        QTest::mouseClick(C(p).Aceptar, Qt::LeftButton);
     }
     void ClicNodo(int n) // a press on the viewport pixel over node n
     {
-        const NodoRec& nodo = m.Nodos[size_t(n)];
-        const QPoint pixel(qRound(p.coordenadas.ATwips(nodo.X, Eje::X) / TwipsPorPixel),
-            qRound(p.coordenadas.ATwips(nodo.Y, Eje::Y) / TwipsPorPixel));
-        QTest::mouseClick(p.Diagrama->viewport(), Qt::LeftButton, {}, pixel);
+        const NodoRec& nodo = m.Nodo(n);
+        const QPoint pixel(qRound(C(p).coordenadas.ATwips(nodo.X, Eje::X) / TwipsPorPixel),
+            qRound(C(p).coordenadas.ATwips(nodo.Y, Eje::Y) / TwipsPorPixel));
+        QTest::mouseClick(C(p).Diagrama->viewport(), Qt::LeftButton, {}, pixel);
     }
     void Dibujar(const QString& pasos)
     {
@@ -66,10 +66,10 @@ public:
                 Teclear(tipo == 0 ? v[0] : QString::fromLatin1(tipo == 1 ? "1.414213562374" : "1000"), v[1]);
         }
     }
-    void Calcular() { QTest::mouseClick(p.Calcular, Qt::LeftButton); }
+    void Calcular() { QTest::mouseClick(C(p).Calcular, Qt::LeftButton); }
 
-    QString Fuerza(int b) const { return p.lbFuerza[size_t(b)]->TextoActual(); }
-    QColor Color(int b) const { return p.Barra[size_t(b)]->ColorActual(); }
+    QString Fuerza(int b) const { return C(p).lbFuerza[b]->TextoActual(); }
+    QColor Color(int b) const { return C(p).Barra[b]->ColorActual(); }
     template <typename T> QList<T> Todas(T (Dibujante::*leer)(int) const) const
     {
         QList<T> todas;
@@ -111,6 +111,6 @@ inline VistaResultados AbrirResultados(Principal& p, const std::function<void(Fi
             QTest::mouseClick(f->Salir, Qt::LeftButton);
     });
     reloj.start(5);
-    QTest::mouseClick(p.Resultados, Qt::LeftButton);
+    QTest::mouseClick(C(p).Resultados, Qt::LeftButton);
     return *vista;
 }

@@ -16,11 +16,11 @@ QString Desequilibrio(const Dibujante& d, const VistaResultados& r)
     const double R[3] = { reaccion(0), reaccion(1), reaccion(2) };
     for (int k = 1; k <= m.NumNodos; ++k) {
         const bool fijo = k == m.Apoyos[1], rodillo = k == m.Apoyos[2];
-        double sx = m.Nodos[k].Fx + (fijo ? R[0] : 0);
-        double sy = m.Nodos[k].Fy + (fijo ? R[1] : 0) + (rodillo ? R[2] : 0);
+        double sx = m.Nodo(k).Fx + (fijo ? R[0] : 0);
+        double sy = m.Nodo(k).Fy + (fijo ? R[1] : 0) + (rodillo ? R[2] : 0);
         double margen = 1e-6 + (fijo ? 0.01 : 0) + (rodillo ? 0.005 : 0);
         for (int b = 1; b <= m.NumBarras; ++b) {
-            const BarraRec& barra = m.Barras[b];
+            const BarraRec& barra = m.Barra(b);
             if (barra.NodoInicial != k && barra.NodoFinal != k)
                 continue;
             // A tension pulls the joint toward the bar's other end.
@@ -39,11 +39,11 @@ QString Desequilibrio(const Dibujante& d, const VistaResultados& r)
 // A pixel of bar b just left of its midpoint, clear of its labels.
 QPoint PuntoDeBarra(const Principal& p, int b)
 {
-    QPointF a(p.Barra[b]->X1, p.Barra[b]->Y1), e(p.Barra[b]->X2, p.Barra[b]->Y2);
+    QPointF a(C(p).Barra[b]->X1, C(p).Barra[b]->Y1), e(C(p).Barra[b]->X2, C(p).Barra[b]->Y2);
     if (e.x() < a.x() || (e.x() == a.x() && e.y() < a.y()))
         std::swap(a, e);
     const QPointF medio = (a + e) / 2, haciaA = (a - medio) / std::hypot(a.x() - medio.x(), a.y() - medio.y());
-    return p.Diagrama->viewport()->mapTo(&p, p.Diagrama->mapFromScene(medio) + (haciaA * 4).toPoint());
+    return C(p).Diagrama->viewport()->mapTo(&p, C(p).Diagrama->mapFromScene(medio) + (haciaA * 4).toPoint());
 }
 
 } // namespace
@@ -113,12 +113,12 @@ void PruebaCalcular::cerchaDeLibro()
         QCOMPARE(d.Fuerza(b), t);
         QCOMPARE(d.Color(b), Leido(t) > 0 ? Rojo : Leido(t) < 0 ? Azul : Cero);
         // The list: number, end letters, the same value with one decimal.
-        const BarraRec& barra = d.m.Barras[b];
+        const BarraRec& barra = d.m.Barra(b);
         const QString nodos
             = QChar(u'A' + barra.NodoInicial - 1) + QStringLiteral(" - ") + QChar(u'A' + barra.NodoFinal - 1);
         QCOMPARE(r.lineas[b - 1], QStringLiteral("%1\t%2\t%3").arg(b).arg(nodos, t.contains(u'.') ? t : t + ".0"));
         // Placed after the bar's number, bottom edges aligned, in front of it.
-        const Etiqueta &numero = *d.p.lbBarra[b], &fuerza = *d.p.lbFuerza[b];
+        const Etiqueta &numero = *C(d.p).lbBarra[b], &fuerza = *C(d.p).lbFuerza[b];
         QVERIFY(fuerza.EsVisible() && fuerza.item->zValue() > numero.item->zValue());
         QCOMPARE(fuerza.Left(), numero.Left() + numero.Width());
         QVERIFY(std::abs(fuerza.Top() + fuerza.Height() - numero.Top() - numero.Height()) < 0.01f);
@@ -143,11 +143,11 @@ void PruebaCalcular::barraAbiertaRehusada()
     d.Dibujar(QStringLiteral("N0,0 T1,45 T2,315 S1,3"));
     d.Herramienta(HerrBarra);
     d.ClicNodo(1); // bar 3 opened at A: three bars, three nodes, Calcular enabled
-    QVERIFY(d.m.NumBarras == 3 && d.m.Barras[3].NodoFinal == 0);
+    QVERIFY(d.m.NumBarras == 3 && d.m.Barra(3).NodoFinal == 0);
     d.Calcular();
     QVERIFY2(d.p.MensajeActual().startsWith(QStringLiteral("Termine el elemento")), qPrintable(d.p.MensajeActual()));
-    QVERIFY(!d.p.Resultados->isEnabled() && d.m.MatrizInicial == Matriz {}); // nothing assembled: no rows for node 0
-    QVERIFY(d.Colores() == QList<QColor>(3, Cero) && !d.p.lbFuerza[1]->EsVisible() && !d.p.lbFuerza[3]->EsVisible());
+    QVERIFY(!C(d.p).Resultados->isEnabled() && d.m.MatrizInicial == Matriz {}); // nothing assembled: no rows for node 0
+    QVERIFY(d.Colores() == QList<QColor>(3, Cero) && !C(d.p).lbFuerza[1]->EsVisible() && !C(d.p).lbFuerza[3]->EsVisible());
     // Still open; closing it at C lets the calculation go on (no load: all 0).
     d.ClicNodo(3);
     d.Calcular();

@@ -46,7 +46,7 @@ const double Coseno90 = std::cos(90 * 3.14159265358979 / 180);
 void Triangulo(Modulo& m)
 {
     ArmarCercha(m, { { 0, 0, 250, 0 }, { 3, 0 }, { 3, 4, 0, -1000 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 1, 2);
-    m.Barras[2].Angulo = 90;
+    m.Barra(2).Angulo = 90;
 }
 
 } // namespace
@@ -102,7 +102,7 @@ void PruebaResolver::solucionConocida()
     Cargar(m, nodos, int(fuerzas.size()), filas);
     QVERIFY(!ResolverMatriz(m).singular);
     for (int b = 1; b <= fuerzas.size(); ++b)
-        QCOMPARE(m.Barras[b].Fuerza, fuerzas[b - 1]);
+        QCOMPARE(m.Barra(b).Fuerza, fuerzas[b - 1]);
     QCOMPARE(m.MatrizCalculo[1][2], m12);
     const int n = 2 * nodos;
     for (int i = 1; i <= FilasMatriz; ++i) // nothing outside rows 1..n, columns 1..n + 1
@@ -129,11 +129,11 @@ void PruebaResolver::singular()
     QFETCH(int, fila);
     Modulo m;
     Cargar(m, nodos, 2, filas);
-    m.Barras[1].Fuerza = 7.5;
+    m.Barra(1).Fuerza = 7.5;
     const ResultadoResolver r = ResolverMatriz(m);
     QVERIFY(r.singular);
     QCOMPARE(r.filaSingular, fila);
-    QCOMPARE(m.Barras[1].Fuerza, 7.5); // the forces of the last success stay
+    QCOMPARE(m.Barra(1).Fuerza, 7.5); // the forces of the last success stay
 }
 
 void PruebaResolver::intercambioEnDobles()
@@ -167,11 +167,11 @@ void PruebaResolver::rechazoSinEscribir()
     QFETCH(Ensamblaje, esperado);
     Modulo m;
     Triangulo(m);
-    m.Barras[3].NodoInicial = int16_t(nodos[0]);
-    m.Barras[3].NodoFinal = int16_t(nodos[1]);
+    m.Barra(3).NodoInicial = int16_t(nodos[0]);
+    m.Barra(3).NodoFinal = int16_t(nodos[1]);
     m.Apoyos = { 0, int16_t(nodos[2]), int16_t(nodos[3]) };
     if (nodos.size() > 4)
-        m.Barras[m.AgregarBarraRec(1)].NodoFinal = 2;
+        m.Barra(m.AgregarBarraRec(1)).NodoFinal = 2;
     Matriz siete;
     for (auto& fila : siete)
         fila.fill(7);
@@ -215,9 +215,9 @@ void PruebaResolver::coeficientes()
     GuardarResuelto(m);
     reservadas += reservas - antes;
     QVERIFY(!singular && reservadas == 0); // the calculation allocates nothing
-    QVERIFY(m.Barras[1].Fuerza == 0 && m.Barras[2].Fuerza == 1000 && m.Barras[3].Fuerza == 0);
+    QVERIFY(m.Barra(1).Fuerza == 0 && m.Barra(2).Fuerza == 1000 && m.Barra(3).Fuerza == 0);
     for (int r = 0; r < 3; ++r)
-        QVERIFY(std::abs(m.Resuelto.Reacciones[r] - std::array { -250.0, 0.0, 1000.0 }[r]) < 1e-9);
+        QVERIFY(std::abs(m.Resuelto.Reacciones[r] - std::array { -250.0, 0.0, 1000.0 }[size_t(r)]) < 1e-9);
 }
 
 QTEST_GUILESS_MAIN(PruebaResolver)

@@ -3,7 +3,7 @@
 // Drives the real main window. At the start size (10 m x 5 m) a metre is 485 twips across from x = 150 and 540
 // down from y = 2700: Xt and Yt convert exactly both ways. Viewport pixel (px, py) is twip (15 px, 15 py).
 
-#include "board/Principal.h"
+#include "ControlesPrueba.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -38,14 +38,14 @@ struct Ventana {
         p.show();
         return QTest::qWaitForWindowExposed(&p);
     }
-    void Elegir(int herramienta) { QTest::mouseClick(p.Herramienta[size_t(herramienta)], Qt::LeftButton); }
+    void Elegir(int herramienta) { QTest::mouseClick(C(p).Herramienta[size_t(herramienta)], Qt::LeftButton); }
     // Puts "prin|angulo" into the panel's two boxes, and may press Aceptar.
     void Escribir(const QString& textos, bool aceptar = false)
     {
-        p.Prin->setText(textos.section('|', 0, 0));
-        p.Angulo->setText(textos.section('|', 1));
+        C(p).Prin->setText(textos.section('|', 0, 0));
+        C(p).Angulo->setText(textos.section('|', 1));
         if (aceptar)
-            QTest::mouseClick(p.Aceptar, Qt::LeftButton);
+            QTest::mouseClick(C(p).Aceptar, Qt::LeftButton);
     }
     // Press and move at a point in metres, through the board's handlers.
     void Clic(double x, double y) { p.Diagrama_MouseDown({ 1, 0, Xt(x), Yt(y) }); }
@@ -53,15 +53,15 @@ struct Ventana {
     // A real press and release on the board at the pixel nearest a point in metres.
     void Presionar(double x, double y, Qt::KeyboardModifiers teclas = {}, Qt::MouseButton boton = Qt::LeftButton)
     {
-        QTest::mouseClick(p.Diagrama->viewport(), boton, teclas, Pixel(Xt(x), Yt(y)));
+        QTest::mouseClick(C(p).Diagrama->viewport(), boton, teclas, Pixel(Xt(x), Yt(y)));
     }
 };
 
 // Armed or not, the pressed tool button (-1: none), " panel" while the panel is enabled, and the message.
 inline QString Estado(const Principal& p)
 {
-    return QString(p.Banderas[1] ? "armada h" : "desarmada h") + QString::number(p.grupoHerramientas->checkedId())
-        + (p.Datos->isEnabled() ? " panel «" : " «") + p.MensajeActual() + "»";
+    return QString(C(p).Banderas[Bandera::Armada] ? "armada h" : "desarmada h") + QString::number(C(p).grupoHerramientas->checkedId())
+        + (C(p).Datos->isEnabled() ? " panel «" : " «") + p.MensajeActual() + "»";
 }
 
 // The codes of the enabled tool buttons, then Calcular and Resultados when enabled: "245", "1235 calcular".
@@ -69,8 +69,8 @@ inline QString Habilitadas(const Principal& p)
 {
     QString codigos;
     for (int i = 0; i <= 5; ++i)
-        codigos += p.Herramienta[size_t(i)]->isEnabled() ? QString::number(i) : QString();
-    return codigos + (p.Calcular->isEnabled() ? " calcular" : "") + (p.Resultados->isEnabled() ? " resultados" : "");
+        codigos += C(p).Herramienta[size_t(i)]->isEnabled() ? QString::number(i) : QString();
+    return codigos + (C(p).Calcular->isEnabled() ? " calcular" : "") + (C(p).Resultados->isEnabled() ? " resultados" : "");
 }
 
 // A button's or label's text, a frame's title.
@@ -82,7 +82,7 @@ inline QString Texto(const QWidget* control)
 
 inline int ElementosVisibles(const Principal& p)
 {
-    const QList<QGraphicsItem*> items = p.Diagrama->Escena().items();
+    const QList<QGraphicsItem*> items = C(p).Diagrama->Escena().items();
     return int(std::count_if(items.begin(), items.end(), [](const QGraphicsItem* i) { return i->isVisible(); }));
 }
 
@@ -110,9 +110,9 @@ public:
     QStringList cambios;
     explicit RegistroHabilitado(Principal& p)
     {
-        for (QWidget* control : std::initializer_list<QWidget*> { p.Datos, p.Calcular, p.Resultados })
+        for (QWidget* control : std::initializer_list<QWidget*> { C(p).Datos, C(p).Calcular, C(p).Resultados })
             control->installEventFilter(this);
-        for (QToolButton* boton : p.Herramienta)
+        for (QToolButton* boton : C(p).Herramienta)
             boton->installEventFilter(this);
     }
     bool eventFilter(QObject* objeto, QEvent* evento) override

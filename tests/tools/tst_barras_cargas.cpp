@@ -23,10 +23,10 @@ struct BarraAbierta : Ventana {
 // Bar 1 as "start-end (end node's place) length angle | the line's end | «label» its corner", "-" while hidden.
 QString Barra1(const Ventana& v)
 {
-    const BarraRec& b = v.m.Barras[1];
-    const NodoRec& fin = v.m.Nodos[size_t(b.NodoFinal)];
-    const Linea& linea = *v.p.Barra[1];
-    const Etiqueta& rotulo = *v.p.lbBarra[1];
+    const BarraRec& b = v.m.Barra(1);
+    const NodoRec& fin = v.m.Nodos[size_t(b.NodoFinal)]; // entry 0 while the bar is open
+    const Linea& linea = *C(v.p).Barra[1];
+    const Etiqueta& rotulo = *C(v.p).lbBarra[1];
     return QString::asprintf("%d-%d (%s, %s) %.15g %.15g | %s %s | «%s» %s %s", b.NodoInicial, b.NodoFinal,
         qPrintable(F(float(fin.X))), qPrintable(F(float(fin.Y))), b.Longitud, b.Angulo, qPrintable(F(linea.X2)),
         qPrintable(F(linea.Y2)), qPrintable(rotulo.EsVisible() ? rotulo.TextoActual() : "-"),
@@ -64,10 +64,10 @@ private slots:
         QCOMPARE(Estado(v.p), "armada h3 «" + PromptFinal + "»");
         v.Presionar(3, 1);
         QCOMPARE(Estado(v.p), "armada h3 panel «" + PromptFinal + "»");
-        QTest::mouseMove(v.p.Diagrama->viewport(), Pixel(Xt(6), Yt(4)));
-        QCOMPARE(v.p.Barra[1]->item->line(), QLineF(Xt(3), Yt(1), Xt(6), Yt(4)));
+        QTest::mouseMove(C(v.p).Diagrama->viewport(), Pixel(Xt(6), Yt(4)));
+        QCOMPARE(C(v.p).Barra[1]->item->line(), QLineF(Xt(3), Yt(1), Xt(6), Yt(4)));
         // sqrt(18) = 4.2426 cut to 4.24.
-        QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), "4.24 45");
+        QCOMPARE(C(v.p).Prin->text() + " " + C(v.p).Angulo->text(), "4.24 45");
         v.Presionar(6, 4, Qt::ShiftModifier);
         QCOMPARE(Barra1(v), Abierta);
         v.Presionar(6, 4, Qt::ShiftModifier | Qt::ControlModifier);
@@ -77,7 +77,7 @@ private slots:
         v.Mover(1, 1);
         v.Clic(3, 1);
         v.Elegir(HerrNodo); // a closed bar stays
-        QCOMPARE(Barra1(v) + " " + v.p.Prin->text() + QString::number(v.m.NumBarras), CerradaEn64 + " 4.241");
+        QCOMPARE(Barra1(v) + " " + C(v.p).Prin->text() + QString::number(v.m.NumBarras), CerradaEn64 + " 4.241");
     }
 
     void cierre_data()
@@ -126,9 +126,9 @@ private slots:
         QCOMPARE(v.m.NumNodos, int16_t(nodos));
         // Still drawing. Regression: selecting a tool used to leave the bar in the table with end node 0.
         v.Mover(1, 1);
-        QCOMPARE(v.p.Angulo->text(), "180");
+        QCOMPARE(C(v.p).Angulo->text(), "180");
         v.Elegir(HerrCarga);
-        QVERIFY(v.m.NumBarras == 0 && v.m.Barras.size() == 1 && !v.p.Barra[1]->EsVisible());
+        QVERIFY(v.m.NumBarras == 0 && v.m.Barras.size() == 1 && !C(v.p).Barra[1]->EsVisible());
     }
 
     void barraVeintiunoRechazada()
@@ -142,7 +142,7 @@ private slots:
             v.Clic(6, 4);
         }
         // The twenty-first start click is refused: the tool still waits for a start node.
-        QCOMPARE(Estado(v.p) + QString::number(v.m.NumBarras * 10 + v.p.Banderas[2]),
+        QCOMPARE(Estado(v.p) + QString::number(v.m.NumBarras * 10 + C(v.p).Banderas[Bandera::EsperaInicio]),
             "armada h3 «No se pueden agregar más de 20 elementos»201");
     }
 
@@ -168,24 +168,24 @@ private slots:
         v.p.AgregarNodo(3, 1);
         Cargar(v, textos);
         // cos 90 and 270 with pi = 3.14159265358979 leave a residue below 1000 * 1e-14.
-        const NodoRec& a = v.m.Nodos[1];
+        const NodoRec& a = v.m.Nodo(1);
         QVERIFY(qAbs(a.Fx - fuerza.x()) < 1e-11 && qAbs(a.Fy - fuerza.y()) < 1e-11);
         if (extremo.isNull()) {
             // Nothing drawn or counted; the panel stays open for a corrected text.
             QCOMPARE(Estado(v.p), "desarmada h1 panel «" + rotulo + "»");
-            QVERIFY(v.m.NumCargas == 0 && !v.p.Fuerza[1]->EsVisible() && !v.p.lbCarga[1]->EsVisible());
+            QVERIFY(v.m.NumCargas == 0 && !C(v.p).Fuerza[1]->EsVisible() && !C(v.p).lbCarga[1]->EsVisible());
             v.Escribir("3|0", true);
             QCOMPARE(v.m.NumCargas, int16_t(1));
             return;
         }
         QCOMPARE(Estado(v.p) + QString::number(v.m.NumCargas), "desarmada h-1 «»1");
         const QLineF linea(1605, 2160, 1605 + extremo.x(), 2160 + extremo.y());
-        QCOMPARE(v.p.Fuerza[1]->item->line(), linea);
-        const Etiqueta& etiqueta = *v.p.lbCarga[1]; // bottom-left on the free end, before the node's letter
+        QCOMPARE(C(v.p).Fuerza[1]->item->line(), linea);
+        const Etiqueta& etiqueta = *C(v.p).lbCarga[1]; // bottom-left on the free end, before the node's letter
         QCOMPARE(etiqueta.TextoActual(), rotulo);
         QCOMPARE(etiqueta.item->pos() + QPointF(0, etiqueta.Height()), linea.p2());
-        QVERIFY(etiqueta.item->zValue() > v.p.lbNodo[1]->item->zValue());
-        QVERIFY(v.p.Fuerza[1]->EsVisible() && etiqueta.EsVisible() && !v.p.Fuerza[2]->EsVisible());
+        QVERIFY(etiqueta.item->zValue() > C(v.p).lbNodo[1]->item->zValue());
+        QVERIFY(C(v.p).Fuerza[1]->EsVisible() && etiqueta.EsVisible() && !C(v.p).Fuerza[2]->EsVisible());
     }
 
     void variasCargas()
@@ -198,32 +198,32 @@ private slots:
         v.Clic(3, 1);
         QCOMPARE(Estado(v.p), "desarmada h1 panel «Entre parámetros de la carga»");
         v.Clic(6, 4);
-        QCOMPARE(Estado(v.p) + QString::number(v.p.NodoCarga), "desarmada h1 panel «»1");
+        QCOMPARE(Estado(v.p) + QString::number(v.p.Ver().estado.NodoCarga), "desarmada h1 panel «»1");
         v.Escribir("1000|270", true);
         Cargar(v, "500|0");
         // (4.8e-12, 1000) + (-500, -0), each load with its own line and label.
-        QVERIFY(qAbs(v.m.Nodos[1].Fx + 500) < 1e-11);
-        QCOMPARE(v.m.Nodos[1].Fy, 1000.0);
-        QCOMPARE(v.p.Fuerza[2]->item->line(), QLineF(1605, 2160, 2105, 2160));
-        QCOMPARE(v.p.lbCarga[1]->TextoActual() + " " + v.p.lbCarga[2]->TextoActual(), "1000 500");
+        QVERIFY(qAbs(v.m.Nodo(1).Fx + 500) < 1e-11);
+        QCOMPARE(v.m.Nodo(1).Fy, 1000.0);
+        QCOMPARE(C(v.p).Fuerza[2]->item->line(), QLineF(1605, 2160, 2105, 2160));
+        QCOMPARE(C(v.p).lbCarga[1]->TextoActual() + " " + C(v.p).lbCarga[2]->TextoActual(), "1000 500");
         // A second 1e308 N the same way would leave Fx infinite for the calculation.
         Cargar(v, "1e308|0");
         Cargar(v, "1e308|0");
         QCOMPARE(v.p.MensajeActual(), "La suma de las cargas del nodo es demasiado grande");
-        QCOMPARE(v.m.Nodos[1].Fx, -1e308);
+        QCOMPARE(v.m.Nodo(1).Fx, -1e308);
         // Seven more at 90 degrees (sin = 1) make ten; an eleventh is refused and changes nothing.
         for (int k = 4; k <= 11; ++k)
             Cargar(v, "1|90");
         QCOMPARE(v.p.MensajeActual() + QString::number(v.m.NumCargas), "No se pueden aplicar más de 10 cargas10");
-        QVERIFY(v.m.Nodos[1].Fy == 993.0 && !v.p.lbCarga[11]->EsVisible());
+        QVERIFY(v.m.Nodo(1).Fy == 993.0 && !C(v.p).lbCarga[11]->EsVisible());
         // A new project empties the count: the next load takes line and label 1 again.
         ResponderCaja(QMessageBox::Yes);
         v.Elegir(HerrNuevo);
         QCOMPARE(ElementosVisibles(v.p), 1);
         v.p.AgregarNodo(3, 1);
         Cargar(v, "7|90");
-        QCOMPARE(v.p.lbCarga[1]->TextoActual(), "7");
-        QVERIFY(v.p.Fuerza[1]->EsVisible() && !v.p.Fuerza[2]->EsVisible());
+        QCOMPARE(C(v.p).lbCarga[1]->TextoActual(), "7");
+        QVERIFY(C(v.p).Fuerza[1]->EsVisible() && !C(v.p).Fuerza[2]->EsVisible());
     }
 };
 

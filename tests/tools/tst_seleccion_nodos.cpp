@@ -1,5 +1,6 @@
 // Tool selection, the new project and the drawing size; nodes, their hit-testing and the node tool; the supports.
 
+#include "board/Colores.h"
 #include "tools/VentanaPrueba.h"
 
 namespace {
@@ -17,9 +18,9 @@ void ArmarCercha(Ventana& v)
     v.Elegir(HerrCarga);
     v.Clic(2, 2);
     v.Escribir("10|270", true);
-    v.p.Barra[1]->Color(ColorCompresion);
-    v.p.lbFuerza[1]->Visible(true);
-    v.p.Resultados->setEnabled(true);
+    C(v.p).Barra[1]->Color(ColorCompresion);
+    C(v.p).lbFuerza[1]->Visible(true);
+    C(v.p).Resultados->setEnabled(true);
     v.m.MatrizCalculo[1][1] = 7;
     v.p.Mensaje("Cercha calculada satisfactoriamente");
     v.Escribir("8|9");
@@ -28,18 +29,18 @@ void ArmarCercha(Ventana& v)
 QString Cercha(const Ventana& v)
 {
     return QString::asprintf("%d nodos %d barras %d cargas, apoyos %d %d%s, %d visibles, %s, barra %s", v.m.NumNodos,
-        v.m.NumBarras, v.m.NumCargas, v.m.Apoyos[1], v.m.Apoyos[2], v.p.Banderas[3] ? " fijo" : "",
-        ElementosVisibles(v.p), qPrintable(Habilitadas(v.p)), qPrintable(v.p.Barra[1]->ColorActual().name()));
+        v.m.NumBarras, v.m.NumCargas, v.m.Apoyos[1], v.m.Apoyos[2], C(v.p).Banderas[Bandera::FijoPuesto] ? " fijo" : "",
+        ElementosVisibles(v.p), qPrintable(Habilitadas(v.p)), qPrintable(C(v.p).Barra[1]->ColorActual().name()));
 }
 
 QString Tamano(const Principal& p)
 {
-    return QString("%1 x %2").arg(p.coordenadas.AnchoDibujo).arg(p.coordenadas.AltoDibujo);
+    return QString("%1 x %2").arg(C(p).coordenadas.AnchoDibujo).arg(C(p).coordenadas.AltoDibujo);
 }
 
 QString Lugar(const Ventana& v, int n)
 {
-    return QString("%1 %2").arg(v.m.Nodos[size_t(n)].X).arg(v.m.Nodos[size_t(n)].Y);
+    return QString("%1 %2").arg(v.m.Nodo(n).X).arg(v.m.Nodo(n).Y);
 }
 
 const EventoPuntero En1237 { 0, 0, 750, 2700 }; // (1.237, 0) m: the node tool writes 1.25 and 0.05
@@ -48,7 +49,7 @@ const EventoPuntero En1237 { 0, 0, 750, 2700 }; // (1.237, 0) m: the node tool w
 QString Apoyos(const Ventana& v)
 {
     const auto lugar = [&](int i) {
-        const Imagen& a = *v.p.Apoyo[size_t(i)];
+        const Imagen& a = *C(v.p).Apoyo[i];
         return a.EsVisible() ? QString("%1 en %2 %3").arg(v.m.Apoyos[size_t(i + 1)]).arg(a.Left()).arg(a.Top()) : "-";
     };
     return "fijo " + lugar(0) + ", movil " + lugar(1);
@@ -82,14 +83,14 @@ private slots:
         if (codigo != HerrArea)
             v.p.AgregarNodo(1, 1); // the supports, load and bar tools need a node
         v.Escribir("3|7");
-        v.p.Datos->setEnabled(!estado.contains(" panel")); // the selection has to change it
+        C(v.p).Datos->setEnabled(!estado.contains(" panel")); // the selection has to change it
         v.Elegir(codigo);
         v.p.Diagrama_MouseMove(En1237);
         QCOMPARE(Estado(v.p), estado);
-        const QStringList textos { v.p.Datos->title(), v.p.Label1->text(), v.p.Label2->text(), v.p.Prin->text(),
-            v.p.Angulo->text() };
+        const QStringList textos { C(v.p).Datos->title(), C(v.p).Label1->text(), C(v.p).Label2->text(), C(v.p).Prin->text(),
+            C(v.p).Angulo->text() };
         QCOMPARE(textos.join('|'), panel);
-        QCOMPARE(QPoint(v.p.HerramientaActual, v.p.Banderas[2]), QPoint(codigo, codigo == HerrBarra));
+        QCOMPARE(QPoint(C(v.p).HerramientaActual, C(v.p).Banderas[Bandera::EsperaInicio]), QPoint(codigo, codigo == HerrBarra));
     }
 
     void nuevoProyecto_data()
@@ -116,8 +117,8 @@ private slots:
         QCOMPARE(Cercha(v), despues);
         // Either way the tool is current and armed; the panel, message, size, NodoCarga and matrix stay.
         QCOMPARE(Estado(v.p), QString(si ? "armada h-1" : "armada h5") + " «Cercha calculada satisfactoriamente»");
-        QCOMPARE(QString::asprintf("%s|%s|%s|%d|%g", qPrintable(v.p.Prin->text()), qPrintable(v.p.Angulo->text()),
-                     qPrintable(Tamano(v.p)), v.p.NodoCarga, v.m.MatrizCalculo[1][1]),
+        QCOMPARE(QString::asprintf("%s|%s|%s|%d|%g", qPrintable(C(v.p).Prin->text()), qPrintable(C(v.p).Angulo->text()),
+                     qPrintable(Tamano(v.p)), v.p.Ver().estado.NodoCarga, v.m.MatrizCalculo[1][1]),
             "8|9|10 x 5|3|7");
         // Board presses do nothing under code 5 but clear the message.
         v.Clic(2, 2);
@@ -150,18 +151,18 @@ private slots:
         Ventana v;
         v.Elegir(HerrArea);
         v.Escribir(textos);
-        QTest::keyClick(v.p.Angulo, Qt::Key_Return);
+        QTest::keyClick(C(v.p).Angulo, Qt::Key_Return);
         QCOMPARE(Tamano(v.p) + " " + Estado(v.p), resultado);
-        QCOMPARE(v.p.coordenadas.AltoDoble, resultado.contains("h-1"));
+        QCOMPARE(C(v.p).coordenadas.AltoDoble, resultado.contains("h-1"));
         // Selected again, the tool shows the size with "." in any region: Aceptar reads it back.
         v.Elegir(HerrArea);
-        QCOMPARE(v.p.Prin->text() + " x " + v.p.Angulo->text(), resultado.section(' ', 0, 2));
+        QCOMPARE(C(v.p).Prin->text() + " x " + C(v.p).Angulo->text(), resultado.section(' ', 0, 2));
     }
 
     void veinteNodos()
     {
         Ventana v;
-        v.p.Datos->setEnabled(true);
+        C(v.p).Datos->setEnabled(true);
         RegistroHabilitado registro(v.p);
         for (int i = 1; i <= 20; ++i)
             QVERIFY(v.p.AgregarNodo(0.25 * i, 1));
@@ -169,19 +170,19 @@ private slots:
         QCOMPARE(registro.cambios,
             QStringList({ "Parámetros configuración off", "Area off", "Apoyo on", "Elemen on", "Carga on" }));
         // Node C at (0.75, 1) m is at (363.75 + 150, 2160): the dot's corner 50 up and left, the letter's 250 above.
-        QCOMPARE(v.p.Nodo[3]->item->pos(), QPointF(463.75, 2110));
-        QCOMPARE(v.p.lbNodo[3]->item->pos(), QPointF(513.75, 1910));
-        QCOMPARE(v.p.lbNodo[1]->TextoActual() + v.p.lbNodo[3]->TextoActual() + v.p.lbNodo[20]->TextoActual(), "ACT");
+        QCOMPARE(C(v.p).Nodo[3]->item->pos(), QPointF(463.75, 2110));
+        QCOMPARE(C(v.p).lbNodo[3]->item->pos(), QPointF(513.75, 1910));
+        QCOMPARE(C(v.p).lbNodo[1]->TextoActual() + C(v.p).lbNodo[3]->TextoActual() + C(v.p).lbNodo[20]->TextoActual(), "ACT");
         QCOMPARE(ElementosVisibles(v.p), 41); // the axes, a dot and a letter for each node
         // Each new letter goes in front of everything.
-        for (const QGraphicsItem* item : v.p.Diagrama->Escena().items())
-            QVERIFY(item == v.p.lbNodo[20]->item || item->zValue() < v.p.lbNodo[20]->item->zValue());
+        for (const QGraphicsItem* item : C(v.p).Diagrama->Escena().items())
+            QVERIFY(item == C(v.p).lbNodo[20]->item || item->zValue() < C(v.p).lbNodo[20]->item->zValue());
 
         // A twenty-first node is refused by a click and by typing; the tool stays as it was.
         v.Elegir(HerrNodo);
         v.Escribir("1|1");
         for (int intento = 0; intento < 2; ++intento) {
-            intento ? QTest::mouseClick(v.p.Aceptar, Qt::LeftButton) : v.p.Diagrama_MouseDown(En1237);
+            intento ? QTest::mouseClick(C(v.p).Aceptar, Qt::LeftButton) : v.p.Diagrama_MouseDown(En1237);
             QCOMPARE(Estado(v.p), "armada h2 panel «No se pueden agregar más de 20 nodos»");
             QCOMPARE(QPoint(v.m.NumNodos, ElementosVisibles(v.p)), QPoint(20, 41));
         }
@@ -238,12 +239,12 @@ private slots:
         QVERIFY(v.Mostrar());
         v.Elegir(HerrNodo);
         v.Escribir("7|9");
-        QTest::mouseMove(v.p.Diagrama->viewport(), pixel);
-        QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), textos);
+        QTest::mouseMove(C(v.p).Diagrama->viewport(), pixel);
+        QCOMPARE(C(v.p).Prin->text() + " " + C(v.p).Angulo->text(), textos);
         v.p.Diagrama_MouseDown({ 1, 0, 4000, 4000 });
         QCOMPARE(Lugar(v, 1) + " " + Estado(v.p), textos + " desarmada h-1 «»");
         v.p.Diagrama_MouseMove(En1237); // disarmed: nothing written
-        QCOMPARE(v.p.Prin->text() + " " + v.p.Angulo->text(), textos);
+        QCOMPARE(C(v.p).Prin->text() + " " + C(v.p).Angulo->text(), textos);
     }
 
     void nodoEscrito_data()
@@ -267,7 +268,7 @@ private slots:
         Ventana v;
         v.Elegir(HerrNodo);
         v.Escribir(textos);
-        QTest::keyClick(v.p.Angulo, Qt::Key_Return);
+        QTest::keyClick(C(v.p).Angulo, Qt::Key_Return);
         QCOMPARE(v.m.NumNodos ? Lugar(v, 1) : v.p.MensajeActual(), resultado);
         // Placed: released with the panel off, but still armed for clicks. Refused: the tool stays as it was.
         QCOMPARE(Estado(v.p), v.m.NumNodos ? "armada h-1 «»" : "armada h2 panel «" + resultado + "»");
@@ -297,9 +298,9 @@ private slots:
         QCOMPARE(Apoyos(v), "fijo 1 en -90 2510, movil 2 en 1850 2510");
         QCOMPARE(Estado(v.p) + Habilitadas(v.p), "desarmada h-1 «»1235 calcular");
         // Dots, lines, labels and the axes are drawn over both symbols.
-        for (const QGraphicsItem* item : v.p.Diagrama->Escena().items()) {
-            if (item != v.p.Apoyo[0]->item && item != v.p.Apoyo[1]->item)
-                QVERIFY(item->zValue() > qMax(v.p.Apoyo[0]->item->zValue(), v.p.Apoyo[1]->item->zValue()));
+        for (const QGraphicsItem* item : C(v.p).Diagrama->Escena().items()) {
+            if (item != C(v.p).Apoyo[0]->item && item != C(v.p).Apoyo[1]->item)
+                QVERIFY(item->zValue() > qMax(C(v.p).Apoyo[0]->item->zValue(), C(v.p).Apoyo[1]->item->zValue()));
         }
 
         // A further node brings the tool back; the roller cannot go to the fixed support's node nor to empty board.
@@ -319,14 +320,14 @@ private slots:
         // A press on a letter or a support symbol acts on the board at that point. Node 4 (0.1, 0.5) is at
         // (198.5, 2430): its square reaches under A's letter at (150, 2450); A's fixed support spans (-90, 2510)+480.
         v.p.AgregarNodo(0.1, 0.5);
-        QVERIFY(v.p.lbNodo[1]->Contiene(180, 2475));
+        QVERIFY(C(v.p).lbNodo[1]->Contiene(180, 2475));
         v.Elegir(HerrCarga);
-        QTest::mouseClick(v.p.Diagrama->viewport(), Qt::LeftButton, {}, Pixel(180, 2475));
-        QCOMPARE(v.p.NodoCarga, int16_t(4));
-        QVERIFY(v.p.Apoyo[0]->Contiene(150, 2700));
+        QTest::mouseClick(C(v.p).Diagrama->viewport(), Qt::LeftButton, {}, Pixel(180, 2475));
+        QCOMPARE(v.p.Ver().estado.NodoCarga, int16_t(4));
+        QVERIFY(C(v.p).Apoyo[0]->Contiene(150, 2700));
         v.Elegir(HerrCarga);
         v.Presionar(0, 0);
-        QCOMPARE(v.p.NodoCarga, int16_t(1));
+        QCOMPARE(v.p.Ver().estado.NodoCarga, int16_t(1));
     }
 };
 

@@ -1,8 +1,12 @@
 // The Calcular click: assemble, solve, and show every bar's force on the board
-// as a label and a colour. Nothing here allocates but the label texts.
+// as a label and a colour. Nothing here allocates but the label texts. Then
+// the results window, over the last successful calculation.
 
+#include "board/Colores.h"
+#include "board/ElementosTablero.h"
 #include "board/Principal.h"
 #include "model/Numeros.h"
+#include "results/Final.h"
 #include "solver/Ensamblaje.h"
 #include "solver/Resolver.h"
 
@@ -16,17 +20,6 @@ const QString MensajeBarraAbierta
 const QString MensajeSinApoyos = QStringLiteral("Coloque el apoyo fijo y el apoyo movil antes de calcular la cercha");
 const QString MensajeSingular = QStringLiteral("Matriz singular, Imposible calcular la cercha");
 const QString MensajeCalculada = QStringLiteral("Cercha calculada satisfactoriamente");
-
-// Compression is stored positive: blue; tension red; a zero force keeps the
-// colour every bar has before a calculation.
-QColor ColorPorFuerza(double fuerza)
-{
-    if (fuerza > 0)
-        return ColorCompresion;
-    if (fuerza < 0)
-        return ColorTraccion;
-    return ColorBarra;
-}
 
 } // namespace
 
@@ -54,27 +47,41 @@ void Principal::Calcular_Click()
 void Principal::MostrarFuerzas()
 {
     for (int b = 1; b <= modulo.NumBarras; ++b) {
-        const size_t i = static_cast<size_t>(b);
-        const double fuerza = modulo.Barras[i].Fuerza;
-        const Etiqueta& numero = *lbBarra[i];
-        Etiqueta& etiqueta = *lbFuerza[i];
+        const double fuerza = modulo.Barra(b).Fuerza;
+        const Etiqueta& numero = *elementos->lbBarra[b];
+        Etiqueta& etiqueta = *elementos->lbFuerza[b];
         etiqueta.Caption(FormatoGeneral(-fuerza, Separador::Regional));
         etiqueta.Mover(numero.Left() + numero.Width(), numero.Top() + numero.Height() - etiqueta.Height());
         etiqueta.Visible(true);
-        apilamiento.AlFrente(etiqueta.item);
-        Barra[i]->Color(ColorPorFuerza(fuerza));
+        elementos->apilamiento.AlFrente(etiqueta.item);
+        elementos->Barra[b]->Color(ColorPorFuerza(fuerza));
     }
 }
 
 // The results window shows the last successful calculation, so its bars take
 // the colours of that calculation; bars drawn since keep theirs.
-void Principal::ColorearBarras()
+void Principal::ResaltarBarra(int barra)
 {
     const CalculoResuelto& resuelto = modulo.Resuelto;
     if (!resuelto.hay)
         return;
-    for (int b = 1; b <= resuelto.NumBarras; ++b) {
-        const size_t i = static_cast<size_t>(b);
-        Barra[i]->Color(ColorPorFuerza(resuelto.Barras[i].Fuerza));
-    }
+    for (int b = 1; b <= resuelto.NumBarras; ++b)
+        elementos->Barra[b]->Color(ColorPorFuerza(resuelto.Barras[b].Fuerza));
+    if (barra >= 1 && barra <= resuelto.NumBarras)
+        elementos->Barra[barra]->Color(ColorSeleccion);
+}
+
+// The results window lives only while it is open; the main window takes no
+// input meanwhile.
+void Principal::Resultados_Click()
+{
+    if (!modulo.Resuelto.hay)
+        return;
+    VentanaResultados()->exec();
+}
+
+std::unique_ptr<Final> Principal::VentanaResultados()
+{
+    return std::make_unique<Final>(
+        *this, modulo.Resuelto, modulo.AnchoPantalla, [this](int barra) { ResaltarBarra(barra); });
 }

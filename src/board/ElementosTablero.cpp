@@ -1,0 +1,94 @@
+#include "board/ElementosTablero.h"
+
+#include "board/Colores.h"
+#include "board/Dibujos.h"
+
+#include <QFont>
+
+namespace {
+
+QFont FuenteTwips(const QFont& base, double puntos)
+{
+    // One point is 20 twips: the board scene is in twips.
+    QFont fuente = base;
+    fuente.setPixelSize(qRound(puntos * 20));
+    return fuente;
+}
+
+QFont Arial(double puntos)
+{
+    QFont arial(QStringLiteral("Arial"));
+    return FuenteTwips(arial, puntos);
+}
+
+double PuntosFuente(const QFont& fuente)
+{
+    return fuente.pointSizeF() > 0 ? fuente.pointSizeF() : fuente.pixelSize() * 0.75;
+}
+
+} // namespace
+
+ElementosTablero::ElementosTablero(QGraphicsScene& escena, const QFont& fuenteVentana)
+{
+    Coordenas = std::make_unique<Imagen>(escena, DibujoEjes(), 615, 660);
+    Coordenas->Mover(120, 5250);
+    Coordenas->Visible(true);
+
+    const QFont fuente = FuenteTwips(fuenteVentana, PuntosFuente(fuenteVentana));
+    Apoyo[0] = std::make_unique<Imagen>(escena, DibujoApoyoFijo(), 480, 480);
+    Apoyo[1] = std::make_unique<Imagen>(escena, DibujoApoyoMovil(), 480, 480);
+    for (int i = 0; i <= MaxNodos; ++i) {
+        if (i > 0)
+            Nodo[i] = std::make_unique<Punto>(escena, ColorNodo, 120);
+        lbNodo[i] = std::make_unique<Etiqueta>(escena, ColorNodo, fuente, true);
+    }
+    for (int i = 0; i <= MaxBarras; ++i) {
+        if (i > 0)
+            Barra[i] = std::make_unique<Linea>(escena, ColorBarra, 5);
+        lbBarra[i] = std::make_unique<Etiqueta>(escena, Qt::black, fuente, true);
+        lbFuerza[i] = std::make_unique<Etiqueta>(escena, Qt::black, Arial(6), true);
+    }
+    for (int i = 0; i <= MaxCargas; ++i)
+        Fuerza[i] = std::make_unique<Linea>(escena, ColorLineaCarga, 5);
+    for (int i = 0; i <= 2 * MaxCargas; ++i)
+        lbCarga[i] = std::make_unique<Etiqueta>(escena, ColorTextoCarga, Arial(6.75), false);
+}
+
+void ElementosTablero::Formatear()
+{
+    for (int i = 0; i <= MaxCargas; ++i)
+        Fuerza[i]->Color(ColorLineaCarga);
+    for (int i = 1; i <= MaxBarras; ++i)
+        Barra[i]->Color(ColorBarra);
+}
+
+// Nothing is drawn on the board outside the pools, so hiding them clears it.
+void ElementosTablero::Ocultar()
+{
+    for (int i = 1; i <= MaxNodos; ++i) {
+        lbNodo[i]->Visible(false);
+        lbBarra[i]->Visible(false);
+        lbFuerza[i]->Visible(false);
+        Barra[i]->Visible(false);
+        Barra[i]->Color(ColorBarra);
+        Nodo[i]->Visible(false);
+    }
+    for (const auto& apoyo : Apoyo)
+        apoyo->Visible(false);
+    for (int k = 1; k <= MaxCargas; ++k)
+        Fuerza[k]->Visible(false);
+    // Every magnitude label, also those past the ten load lines.
+    for (int k = 1; k <= 2 * MaxCargas; ++k)
+        lbCarga[k]->Visible(false);
+}
+
+bool ElementosTablero::Absorbe(float x, float y, int cargas) const
+{
+    if (Coordenas->Contiene(x, y))
+        return true;
+    for (int k = 1; k <= cargas; ++k) {
+        if (lbCarga[k]->Contiene(x, y))
+            return true;
+    }
+    return false;
+}
