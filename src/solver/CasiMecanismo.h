@@ -12,12 +12,12 @@
 inline const QString AvisoCasiMecanismo = QStringLiteral("la cercha es casi un mecanismo; revise los nodos marcados");
 
 struct Condicion {
-    bool valida = false;        // the system is square and complete
-    double sigmaMinimo = 0;     // smallest singular value of the equilibrium matrix
-    double sigmaMaximo = 0;     // largest
-    double cota = 0;            // how far cutting the angles can move the matrix (2-norm)
+    bool valida = false; // the system is square and complete
+    double sigmaMinimo = 0; // smallest singular value of the equilibrium matrix
+    double sigmaMaximo = 0; // largest
+    double cota = 0; // how far cutting the angles can move the matrix (2-norm)
     bool casiMecanismo = false; // sigmaMinimo <= cota: warn, with AvisoCasiMecanismo
-    Mecanismo marcas;           // the nearest mechanism when casiMecanismo; none otherwise
+    Mecanismo marcas; // the nearest mechanism when casiMecanismo; none otherwise
 };
 
 // Condition of the square system of the drawn truss (the matrix the solver

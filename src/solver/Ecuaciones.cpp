@@ -108,8 +108,7 @@ double Residuo(const CalculoResuelto& resuelto, int fila)
 QString Reaccion(const CalculoResuelto& resuelto, const QString& encabezado, const QString& cual, int columna)
 {
     return encabezado + QStringLiteral(": reacción ") + cual + QStringLiteral(", en el nodo ")
-        + Letra(NodoDeReaccion(resuelto, columna)) + QStringLiteral(" (") + NombreIncognita(resuelto, columna)
-        + u')';
+        + Letra(NodoDeReaccion(resuelto, columna)) + QStringLiteral(" (") + NombreIncognita(resuelto, columna) + u')';
 }
 
 } // namespace

@@ -16,9 +16,9 @@ struct MovimientoNodo {
 };
 
 struct Mecanismo {
-    bool hay = false;    // at least one node is marked
+    bool hay = false; // at least one node is marked
     bool exacto = false; // a true null vector; false for the nearest mechanism of an invertible system
-    int grados = 0;      // independent motions found (1 for the nearest mechanism)
+    int grados = 0; // independent motions found (1 for the nearest mechanism)
     std::array<MovimientoNodo, MaxNodos + 1> nodos {}; // by node number; entry 0 unused
 };
 
