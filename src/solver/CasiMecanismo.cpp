@@ -11,18 +11,24 @@ constexpr double Pi = 3.14159265358979;
 // The bar tool stores the angle it shows, cut to a tenth of a degree.
 constexpr double RecorteAngulo = 0.1 * Pi / 180;
 
+// The nearest mechanism is an exact one only of a nearby matrix, so the nodes
+// it holds still show a small drift: about 1e-3 of the largest motion when the
+// angles are cut to 0.1 degree (the drift is of the order of the cut over the
+// gap to the next singular value). A node is marked when it moves a twentieth
+// of the largest motion or more, well above that drift and about what a
+// sketch on the board can still show.
 constexpr double UmbralCercano = 0.05;
 
 using Descomposicion = Eigen::JacobiSVD<MatrizDensa, Eigen::NoQRPreconditioner>;
 
-// A square, complete system's singular values, and its left singular vectors
-// when asked; false when the system is not square or incomplete.
-bool Descomponer(const Modulo& modulo, Descomposicion& svd, unsigned opciones)
+// A square, complete system's singular values and left singular vectors; false when the system is not square or
+// incomplete.
+bool Descomponer(const Modulo& modulo, Descomposicion& svd)
 {
     MatrizDensa A;
     if (!ArmarCoeficientes(modulo, A) || A.rows() != A.cols())
         return false;
-    svd.compute(A, opciones);
+    svd.compute(A, Eigen::ComputeFullU);
     return true;
 }
 
@@ -45,7 +51,7 @@ double CotaRecorteAngulos(int barras)
 Mecanismo MecanismoCercano(const Modulo& modulo)
 {
     Descomposicion svd;
-    if (!Descomponer(modulo, svd, Eigen::ComputeFullU))
+    if (!Descomponer(modulo, svd))
         return {};
     return CercanoDe(svd);
 }
@@ -54,7 +60,7 @@ Condicion EvaluarCondicion(const Modulo& modulo)
 {
     Descomposicion svd;
     Condicion condicion;
-    if (!Descomponer(modulo, svd, Eigen::ComputeFullU))
+    if (!Descomponer(modulo, svd))
         return condicion;
     const auto& sigma = svd.singularValues(); // decreasing
     condicion.valida = true;

@@ -1,5 +1,6 @@
 #include "solver/SistemaDenso.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
