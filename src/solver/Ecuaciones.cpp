@@ -29,14 +29,14 @@ int ColumnaCargas(const CalculoResuelto& resuelto)
 int NodoDeReaccion(const CalculoResuelto& resuelto, int columna)
 {
     for (int i = 1; i < ColumnaCargas(resuelto); ++i)
-        if (resuelto.MatrizInicial[static_cast<size_t>(i)][static_cast<size_t>(columna)] != 0)
+        if (resuelto.MatrizInicial[i][columna] != 0)
             return (i + 1) / 2;
     return 0;
 }
 
 double Celda(const CalculoResuelto& resuelto, int fila, int columna)
 {
-    return resuelto.MatrizInicial[static_cast<size_t>(fila)][static_cast<size_t>(columna)];
+    return resuelto.MatrizInicial[fila][columna];
 }
 
 // A bar's coefficient as the text writes it: for the tension, so reversed.
@@ -51,7 +51,7 @@ double Valor(const CalculoResuelto& resuelto, int columna)
 {
     if (EsBarra(resuelto, columna))
         return -resuelto.Barras[columna].Fuerza;
-    return resuelto.Reacciones[static_cast<size_t>(columna - resuelto.NumBarras - 1)];
+    return resuelto.Reacciones[columna - resuelto.NumBarras - 1];
 }
 
 // As the bar list ("0.0") and the reaction labels ("0.00") show it; a
