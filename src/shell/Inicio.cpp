@@ -34,8 +34,11 @@ QLabel* Rotulo(QWidget* padre, const QString& texto, int puntos, bool negrita, c
 
 } // namespace
 
+// The main window is mapped after the splash, and a window manager raises the
+// newest window: without staying on top the splash would spend its five
+// seconds hidden behind it.
 Inicio::Inicio(Principal& dueno)
-    : QWidget(&dueno, Qt::SplashScreen | Qt::FramelessWindowHint)
+    : QWidget(&dueno, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , principal(dueno)
 {
     // Closing the splash must never count as closing the program's last window.
