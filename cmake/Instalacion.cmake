@@ -23,6 +23,19 @@ if(NOT WIN32)
     install(FILES ${PROJECT_SOURCE_DIR}/data/trabina.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${PROJECT_SOURCE_DIR}/data/trabina.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    # Software centres find the program by its AppStream id, the file's name.
+    install(FILES ${PROJECT_SOURCE_DIR}/data/trabina.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME org.example.trabina.metainfo.xml)
+
+    # What Debian asks of every package: the copyright and a compressed
+    # changelog in the package's documentation folder.
+    set(changelog ${PROJECT_BINARY_DIR}/instalacion/changelog.gz)
+    add_custom_command(OUTPUT ${changelog}
+        COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/data/debian/changelog > ${changelog}
+        DEPENDS ${PROJECT_SOURCE_DIR}/data/debian/changelog VERBATIM)
+    add_custom_target(registro_cambios ALL DEPENDS ${changelog})
+    install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${changelog}
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trabina)
 endif()
 
 # `cpack -G DEB` in the build directory makes trabina_<version>_<arch>.deb.
@@ -31,10 +44,11 @@ set(CPACK_PACKAGE_VENDOR "Taller de Estructuras")
 set(CPACK_PACKAGE_CONTACT "Equipo Trabina <trabina@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Análisis didáctico de cerchas planas por el método de los nodos")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Vexo.Parvu.Trabina dibuja una cercha plana de nudos articulados (nodos, barras,\n"
-    "apoyos y cargas puntuales), plantea las ecuaciones de equilibrio de cada nodo,\n"
-    "las resuelve por eliminación de Gauss y muestra el esfuerzo axial de cada barra,\n"
-    "la matriz de cálculo y las reacciones. Incluye una guía del usuario en PDF.")
+    "Vexo.Parvu.Trabina dibuja una cercha plana de nudos articulados (nodos,\n"
+    "barras, apoyos y cargas puntuales), plantea las ecuaciones de equilibrio\n"
+    "de cada nodo, las resuelve por eliminación de Gauss y muestra el esfuerzo\n"
+    "axial de cada barra, la matriz de cálculo y las reacciones. Incluye una\n"
+    "guía del usuario en PDF.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS

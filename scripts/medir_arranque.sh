@@ -19,7 +19,7 @@ dir=${3:-build-bench}
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 cd "$raiz"
 
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRABINA_BENCH=ON -DTRABINA_TESTS=OFF >/dev/null
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRABINA_BENCH=ON -DTRABINA_TESTS=OFF -DTRABINA_SANITIZE=OFF -DTRABINA_COVERAGE=OFF >/dev/null
 cmake --build "$dir" -j2 --target trabina trabina_base >/dev/null
 programas=("$dir/bench/trabina_base" "$dir/src/trabina")
 nombres=(base trabina)

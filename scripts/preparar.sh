@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing from Debian's packages, then configures and builds.
 # Usage: preparar.sh programa|pruebas  [build directory] [extra cmake options...]
+# Every option of the project is set on each call (the extra options, given
+# last, win), so a folder configured earlier for something else is never
+# reused with its old settings: "programa" builds the program alone,
+# "pruebas" the program and the test suite.
 set -euo pipefail
 
 modo=${1:-programa}
@@ -11,7 +15,7 @@ raiz=$(cd "$(dirname "$0")/.." && pwd)
 paquetes=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libeigen3-dev
           fonts-liberation fonts-dejavu-core)
 if [ "$modo" = pruebas ]; then
-    paquetes+=(xvfb xauth x11-utils clang libclang-rt-14-dev libbenchmark-dev gcovr poppler-utils)
+    paquetes+=(xvfb xauth x11-utils openbox desktop-file-utils appstream lintian clang libclang-rt-14-dev libbenchmark-dev gcovr poppler-utils)
 fi
 
 faltan=()
@@ -26,5 +30,8 @@ if [ ${#faltan[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${faltan[@]}"
 fi
 
-cmake -S "$raiz" -B "$raiz/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+pruebas=OFF
+[ "$modo" = pruebas ] && pruebas=ON
+cmake -S "$raiz" -B "$raiz/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRABINA_TESTS=$pruebas \
+    -DTRABINA_WERROR=OFF -DTRABINA_SANITIZE=OFF -DTRABINA_BENCH=OFF -DTRABINA_COVERAGE=OFF "$@" >/dev/null
 cmake --build "$raiz/$dir" -j"$(nproc)"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointF>
 #include <QSize>
@@ -41,6 +42,8 @@ QPixmap DibujoEjes(qreal proporcion = ProporcionDibujos);
 // title labels laid over it, and the bottom strip for the rights line.
 // An empty size gives a null pixmap.
 QPixmap DibujoPresentacion(QSize tamano, qreal proporcion = ProporcionDibujos);
+// The same picture painted straight onto a device, e.g. a window at its paint.
+void PintarPresentacion(QPainter& pintor, QSize tamano);
 
 // The about box's logos, 64 x 64: 0 the program's own (as the application
 // icon), 1 the teaching institution "Taller de Estructuras". An unknown index

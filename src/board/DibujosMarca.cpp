@@ -90,15 +90,19 @@ void PintarLogoTaller(QPainter& p)
     p.drawRect(QRectF(12, 48.2, 40, 2.6));
 }
 
-// A faint blueprint grid over the whole background.
+// A faint blueprint grid over the whole background. Its lines are upright
+// and level, so smoothing would only blur them over two pixels, slowly.
 void PintarCuadricula(QPainter& p, const QRectF& marco)
 {
     const qreal paso = qMax<qreal>(16, marco.height() / 14);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor(255, 255, 255, 12), 1));
     for (qreal x = paso / 2; x < marco.width(); x += paso)
         p.drawLine(QPointF(x, 0), QPointF(x, marco.height()));
     for (qreal y = paso / 2; y < marco.height(); y += paso)
         p.drawLine(QPointF(0, y), QPointF(marco.width(), y));
+    p.restore();
 }
 
 // A bridge truss of eight panels across the lower half: bottom chord, top
@@ -141,12 +145,9 @@ void PintarPuente(QPainter& p, const QRectF& marco)
 
 } // namespace
 
-QPixmap DibujoPresentacion(QSize tamano, qreal proporcion)
+void PintarPresentacion(QPainter& p, QSize tamano)
 {
-    QPixmap dibujo = Lienzo(QSizeF(tamano), proporcion);
-    if (dibujo.isNull())
-        return dibujo;
-    QPainter p(&dibujo);
+    p.save();
     Preparar(p);
     const QRectF marco(QPointF(0, 0), QSizeF(tamano));
     QLinearGradient degradado(marco.topLeft(), marco.bottomLeft());
@@ -155,6 +156,16 @@ QPixmap DibujoPresentacion(QSize tamano, qreal proporcion)
     p.fillRect(marco, degradado);
     PintarCuadricula(p, marco);
     PintarPuente(p, marco);
+    p.restore();
+}
+
+QPixmap DibujoPresentacion(QSize tamano, qreal proporcion)
+{
+    QPixmap dibujo = Lienzo(QSizeF(tamano), proporcion);
+    if (dibujo.isNull())
+        return dibujo;
+    QPainter p(&dibujo);
+    PintarPresentacion(p, tamano);
     return dibujo;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
@@ -33,10 +34,28 @@ QLabel* Rotulo(QWidget* padre, const QString& texto, int puntos, bool negrita, c
     return rotulo;
 }
 
+// The picture is painted at the window's own paint, at the screen's density,
+// instead of into a double-density picture before the window is shown: that
+// made start-up slower and held several megabytes for five seconds.
+class ImagenPresentacion : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        PintarPresentacion(p, size());
+    }
+};
+
 } // namespace
 
+// The main window is mapped after the splash, and a window manager raises the
+// newest window: without staying on top the splash would spend its five
+// seconds hidden behind it.
 Inicio::Inicio(Principal& dueno)
-    : QWidget(&dueno, Qt::SplashScreen | Qt::FramelessWindowHint)
+    : QWidget(&dueno, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , principal(dueno)
 {
     // Closing the splash must never count as closing the program's last window.
@@ -44,8 +63,8 @@ Inicio::Inicio(Principal& dueno)
     setFixedSize(TamanoInicio);
     setWindowTitle(TituloAplicacion);
 
-    Imagen1 = new QLabel(this);
-    Imagen1->setPixmap(DibujoPresentacion(TamanoInicio));
+    Imagen1 = new ImagenPresentacion(this);
+    Imagen1->setAttribute(Qt::WA_OpaquePaintEvent); // it covers every pixel
     Imagen1->setGeometry(rect());
     // The picture keeps its upper third plain for the title and the bottom strip for the rights line.
     lblTitulo = Rotulo(this, TextoTitulo, 17, true, QRect(30, 28, 480, 80));

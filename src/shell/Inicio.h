@@ -18,7 +18,7 @@ public:
     void Timer1_Timer();
 
     QTimer* Timer1 = nullptr;
-    QLabel* Imagen1 = nullptr;
+    QWidget* Imagen1 = nullptr; // the full-window picture, painted when first shown
     QLabel* lblTitulo = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* lblDerechos = nullptr;

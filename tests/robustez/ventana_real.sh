@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The built program on a real X server: its main window appears with its
-# caption, the splash that stands in front of it for five seconds goes away,
-# the main window stays shown and the process keeps running until it is ended
-# here by its process id.
+# The built program on a real X server under a window manager (openbox,
+# started and ended here by its process id): its main window appears with its
+# caption, the splash stands in front of it while it is up, goes away after
+# five seconds, the main window stays shown and the process keeps running
+# until it is ended here by its process id.
 # Usage: ventana_real.sh path/to/trabina
 set -euo pipefail
 
@@ -11,15 +12,17 @@ readonly TITULO="Cálculo de Cerchas por el metodo de los nodos (Vexo.Parvu.Trab
 readonly VIDA_PRESENTACION=5   # seconds the splash lives
 readonly ESPERA_MAXIMA=40      # seconds before giving up (slow under sanitizers)
 
-for herramienta in Xvfb xwininfo xprop; do
-    command -v "$herramienta" >/dev/null || { echo "falta $herramienta (paquetes xvfb, x11-utils)"; exit 1; }
+for herramienta in Xvfb xwininfo xprop openbox; do
+    command -v "$herramienta" >/dev/null || { echo "falta $herramienta (paquetes xvfb, x11-utils, openbox)"; exit 1; }
 done
 
 trabajo=$(mktemp -d)
 pid_x=""
+pid_wm=""
 pid_programa=""
 terminar() {
     [ -n "$pid_programa" ] && kill "$pid_programa" 2>/dev/null || true
+    [ -n "$pid_wm" ] && kill "$pid_wm" 2>/dev/null || true
     [ -n "$pid_x" ] && kill "$pid_x" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$trabajo"
@@ -38,15 +41,27 @@ export DISPLAY=":$(head -n1 "$trabajo/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export LC_ALL=C.UTF-8 # titles as UTF-8 in xprop's output
 
+# The window manager, ready once it announces itself on the root window.
+openbox --sm-disable >"$trabajo/openbox.log" 2>&1 &
+pid_wm=$!
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && break
+    sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' \
+    || { echo "openbox no arrancó"; cat "$trabajo/openbox.log"; exit 1; }
+
 inicio=$(date +%s%3N)
 QT_QPA_PLATFORM=xcb "$programa" >"$trabajo/programa.log" 2>&1 &
 pid_programa=$!
 
 milisegundos() { echo $(( $(date +%s%3N) - inicio )); }
 
-# The program's top-level windows that are shown: "id title" per line.
+# The program's windows that are shown, bottom first as the window manager
+# stacks them: "id title" per line.
 ventanas_mostradas() {
-    xwininfo -root -children 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]*\) \(.*\)$/\1 \2/p' | while read -r id resto; do
+    xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed -n 's/^.*# //p' | tr -d ',' | tr ' ' '\n' | while read -r id; do
+        [ -n "$id" ] || continue
         xprop -id "$id" _NET_WM_PID 2>/dev/null | grep -q "= $pid_programa\$" || continue
         xwininfo -id "$id" 2>/dev/null | grep -q "Map State: IsViewable" || continue
         titulo=$(xprop -id "$id" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^"]*"\(.*\)"$/\1/p')
@@ -58,13 +73,22 @@ vivo() {
     kill -0 "$pid_programa" 2>/dev/null || { echo "el programa terminó solo"; cat "$trabajo/programa.log"; exit 1; }
 }
 
+# From the first second until the splash goes, the splash is the top one of
+# the two whenever both are shown.
 principal=""
-vio_presentacion=no
+ordenes=0
 while [ -z "$principal" ] || [ "$(ventanas_mostradas | wc -l)" -gt 1 ]; do
     vivo
     lista=$(ventanas_mostradas)
     principal=$(echo "$lista" | awk -v t="$TITULO" 'substr($0, index($0, " ") + 1) == t { print $1 }')
-    [ "$(echo "$lista" | grep -c .)" -gt 1 ] && vio_presentacion=si
+    if [ -n "$principal" ] && [ "$(echo "$lista" | grep -c .)" -gt 1 ] && [ "$(milisegundos)" -ge 1000 ]; then
+        if [ "$(echo "$lista" | tail -n1 | cut -d' ' -f1)" = "$principal" ]; then
+            echo "a los $(milisegundos) ms la ventana principal tapa la presentación; de abajo arriba:"
+            echo "$lista"
+            exit 1
+        fi
+        ordenes=$((ordenes + 1))
+    fi
     if [ "$(milisegundos)" -gt $((ESPERA_MAXIMA * 1000)) ]; then
         echo "tras $ESPERA_MAXIMA s la ventana principal no quedó sola; ventanas:"
         echo "$lista"
@@ -73,10 +97,10 @@ while [ -z "$principal" ] || [ "$(ventanas_mostradas | wc -l)" -gt 1 ]; do
     sleep 0.2
 done
 sola=$(milisegundos)
-echo "ventana principal $principal mostrada; presentación vista: $vio_presentacion; sola a los ${sola} ms"
+echo "ventana principal $principal mostrada; presentación delante en $ordenes muestras; sola a los ${sola} ms"
 
-if [ "$vio_presentacion" != si ]; then
-    echo "no se vio la presentación junto a la ventana principal"
+if [ "$ordenes" -eq 0 ]; then
+    echo "no se vio la presentación delante de la ventana principal después del primer segundo"
     exit 1
 fi
 if [ "$sola" -lt $((VIDA_PRESENTACION * 1000)) ]; then
@@ -84,8 +108,9 @@ if [ "$sola" -lt $((VIDA_PRESENTACION * 1000)) ]; then
     exit 1
 fi
 
-# A moment later the main window is still the one shown, and the process runs.
-sleep 1
+# After the sixth second the main window is still the one shown, and the process runs.
+while [ "$(milisegundos)" -lt $(((VIDA_PRESENTACION + 1) * 1000)) ]; do sleep 0.2; done
+sleep 0.5
 vivo
 ventanas_mostradas | grep -q "^$principal " || { echo "la ventana principal dejó de mostrarse"; exit 1; }
 
