@@ -15,7 +15,7 @@ raiz=$(cd "$(dirname "$0")/.." && pwd)
 paquetes=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libeigen3-dev
           fonts-liberation fonts-dejavu-core)
 if [ "$modo" = pruebas ]; then
-    paquetes+=(xvfb xauth x11-utils openbox desktop-file-utils appstream lintian clang libclang-rt-14-dev libbenchmark-dev gcovr poppler-utils)
+    paquetes+=(xvfb xauth x11-utils openbox scrot netpbm desktop-file-utils appstream lintian clang libclang-rt-14-dev libbenchmark-dev gcovr poppler-utils)
 fi
 
 faltan=()

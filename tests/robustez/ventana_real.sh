@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The built program on a real X server under a window manager (openbox,
 # started and ended here by its process id): its main window appears with its
-# caption, the splash stands in front of it while it is up, goes away after
+# caption, the splash stands in front of it while it is up with its picture
+# on the screen (not a blank area), goes away after
 # five seconds, the main window stays shown and the process keeps running
 # until it is ended here by its process id.
 # Usage: ventana_real.sh path/to/trabina
@@ -11,9 +12,10 @@ programa=$1
 readonly TITULO="Cálculo de Cerchas por el metodo de los nodos (Vexo.Parvu.Trabina)"
 readonly VIDA_PRESENTACION=5   # seconds the splash lives
 readonly ESPERA_MAXIMA=40      # seconds before giving up (slow under sanitizers)
+readonly MAX_DOMINANTE=25      # percent of the splash one colour may cover
 
-for herramienta in Xvfb xwininfo xprop openbox; do
-    command -v "$herramienta" >/dev/null || { echo "falta $herramienta (paquetes xvfb, x11-utils, openbox)"; exit 1; }
+for herramienta in Xvfb xwininfo xprop openbox scrot pngtopnm pnmcut ppmhist; do
+    command -v "$herramienta" >/dev/null || { echo "falta $herramienta (paquetes xvfb, x11-utils, openbox, scrot, netpbm)"; exit 1; }
 done
 
 trabajo=$(mktemp -d)
@@ -69,6 +71,20 @@ ventanas_mostradas() {
     done
 }
 
+# Share, in percent, of the most frequent colour the screen shows over a
+# window's area. The screen is read
+# as a whole (scrot); "xwd -root" is not used because it rebuilds the picture
+# window by window and shows this splash black although the screen holds it.
+color_dominante() {
+    local geometria
+    geometria=$(xwininfo -id "$1" | awk -F: '/Absolute upper-left X/ {x=$2} /Absolute upper-left Y/ {y=$2}
+        /Width/ {w=$2} /Height/ {h=$2} END {print x+0, y+0, w+0, h+0}')
+    scrot -o "$trabajo/pantalla.png" >/dev/null 2>&1 || { echo 100; return; }
+    # shellcheck disable=SC2086 # four numbers
+    pngtopnm "$trabajo/pantalla.png" | pnmcut $geometria | ppmhist -noheader \
+        | awk '{ n = $NF; total += n; if (n > mayor) mayor = n } END { print total ? int(100 * mayor / total) : 100 }'
+}
+
 vivo() {
     kill -0 "$pid_programa" 2>/dev/null || { echo "el programa terminó solo"; cat "$trabajo/programa.log"; exit 1; }
 }
@@ -77,6 +93,7 @@ vivo() {
 # the two whenever both are shown.
 principal=""
 ordenes=0
+dominante=""
 while [ -z "$principal" ] || [ "$(ventanas_mostradas | wc -l)" -gt 1 ]; do
     vivo
     lista=$(ventanas_mostradas)
@@ -88,6 +105,10 @@ while [ -z "$principal" ] || [ "$(ventanas_mostradas | wc -l)" -gt 1 ]; do
             exit 1
         fi
         ordenes=$((ordenes + 1))
+        if [ -z "$dominante" ]; then
+            presentacion=$(echo "$lista" | tail -n1 | cut -d' ' -f1)
+            dominante=$(color_dominante "$presentacion")
+        fi
     fi
     if [ "$(milisegundos)" -gt $((ESPERA_MAXIMA * 1000)) ]; then
         echo "tras $ESPERA_MAXIMA s la ventana principal no quedó sola; ventanas:"
@@ -97,10 +118,16 @@ while [ -z "$principal" ] || [ "$(ventanas_mostradas | wc -l)" -gt 1 ]; do
     sleep 0.2
 done
 sola=$(milisegundos)
-echo "ventana principal $principal mostrada; presentación delante en $ordenes muestras; sola a los ${sola} ms"
+echo "ventana principal $principal mostrada; presentación delante en $ordenes muestras (su color más frecuente cubre el ${dominante} % de su área); sola a los ${sola} ms"
 
 if [ "$ordenes" -eq 0 ]; then
     echo "no se vio la presentación delante de la ventana principal después del primer segundo"
+    exit 1
+fi
+# Its picture is a gradient with a drawing and three texts, where no colour
+# covers more than a few percent; an area left unpainted is nearly one colour.
+if [ "${dominante:-100}" -gt $MAX_DOMINANTE ]; then
+    echo "la presentación está delante pero un solo color cubre el ${dominante:-100} % de su área: no se pintó"
     exit 1
 fi
 if [ "$sola" -lt $((VIDA_PRESENTACION * 1000)) ]; then
