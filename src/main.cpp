@@ -2,12 +2,14 @@
 #include "board/Dibujos.h"
 #include "board/Principal.h"
 #include "model/Modulo.h"
+#include "shell/Traduccion.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication aplicacion(argc, argv);
+    InstalarTraduccionQt();
     QApplication::setApplicationName(TituloAplicacion);
     QApplication::setWindowIcon(IconoAplicacion());
     Modulo modulo;
