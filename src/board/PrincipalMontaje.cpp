@@ -215,10 +215,11 @@ void Principal::crearBarraEstado()
     Panel[3] = new QLabel(QStringLiteral("Y(m):"));
     Panel[2]->setToolTip(QStringLiteral("Posición del cursor en X"));
     Panel[3]->setToolTip(QStringLiteral("Posición del cursor en Y"));
-    Rotular(Panel[1], QStringLiteral("Area de mensajes"), QString());
+    // No fixed accessible names: a screen reader reads the text each panel
+    // shows, and the label tells it of every change of that text.
     Panel[1]->setAccessibleDescription(QStringLiteral("Indicaciones y resultados"));
-    Rotular(Panel[2], QStringLiteral("X(m):"), Panel[2]->toolTip());
-    Rotular(Panel[3], QStringLiteral("Y(m):"), Panel[3]->toolTip());
+    Panel[2]->setAccessibleDescription(Panel[2]->toolTip());
+    Panel[3]->setAccessibleDescription(Panel[3]->toolTip());
     for (int i = 1; i <= 3; ++i)
         Panel[static_cast<size_t>(i)]->setFrameShape(QFrame::StyledPanel);
     Panel[2]->setFixedWidth(APixeles(2540));
