@@ -26,15 +26,34 @@ void Principal::MostrarPosicion(float X, float Y)
     Panel[3]->setText(QStringLiteral("Y(m): ") + FormatoFijo(y, 2, Separador::Regional));
 }
 
-// The load labels and the axes picture take pointer events and hand nothing
-// on; every other element lets the board see the event at the same point.
+// The topmost element under the point decides. A load label or the axes
+// picture on top takes the event and hands nothing on; a node letter, bar
+// number, force label or support image on top lets the board see it. Shown
+// labels are each brought to the front and supports sent to the back, so the
+// stacking values tell which lies on top. The search past the loads runs only
+// while the pointer is over a load label or the axes picture.
 bool Principal::AbsorbePuntero(float x, float y) const
 {
-    if (Coordenas->Contiene(x, y))
-        return true;
-    for (int k = 1; k <= modulo.NumCargas; ++k) {
-        if (lbCarga[static_cast<size_t>(k)]->Contiene(x, y))
-            return true;
+    const QGraphicsItem* arriba = nullptr;
+    const auto absorbe = [&](const auto& elemento) {
+        if (elemento.Contiene(x, y) && (!arriba || elemento.item->zValue() > arriba->zValue()))
+            arriba = elemento.item;
+    };
+    absorbe(*Coordenas);
+    for (int k = 1; k <= modulo.NumCargas; ++k)
+        absorbe(*lbCarga[static_cast<size_t>(k)]);
+    if (!arriba)
+        return false;
+    const auto encima = [&](const auto& elemento) {
+        return elemento.Contiene(x, y) && elemento.item->zValue() > arriba->zValue();
+    };
+    for (int n = 1; n <= modulo.NumNodos; ++n) {
+        if (encima(*lbNodo[static_cast<size_t>(n)]))
+            return false;
     }
-    return false;
+    for (int b = 1; b <= modulo.NumBarras; ++b) {
+        if (encima(*lbBarra[static_cast<size_t>(b)]) || encima(*lbFuerza[static_cast<size_t>(b)]))
+            return false;
+    }
+    return !encima(*Apoyo[0]) && !encima(*Apoyo[1]);
 }
