@@ -257,6 +257,8 @@ private slots:
         // 1e36 * 485 = 4.85e38 twips, past the largest float (3.4e38); (5 - 1e36) * 540 likewise.
         Fila("x past a float", "1e36|1", alcance);
         Fila("y past a float", "1|1e36", alcance);
+        // 1e300 * 4850000 / 1000 is a finite double far past a float: refused before any narrowing.
+        Fila("x far past a float", "1e300|1", alcance);
         // 1e305 * 4850000 overflows the double itself.
         Fila("x whose conversion is infinite", "1e305|1", alcance);
         Fila("x too large for a double", "1e400|1", grande);
