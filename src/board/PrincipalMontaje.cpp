@@ -222,6 +222,9 @@ void Principal::crearBarraEstado()
     Panel[3]->setAccessibleDescription(Panel[3]->toolTip());
     for (int i = 1; i <= 3; ++i)
         Panel[static_cast<size_t>(i)]->setFrameShape(QFrame::StyledPanel);
+    // The message panel takes what the readouts leave, however long its
+    // text: a long message never pushes the readouts aside.
+    Panel[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Panel[2]->setFixedWidth(APixeles(2540));
     Panel[3]->setFixedWidth(APixeles(2540));
     sbEstado->addWidget(Panel[1], 1);

@@ -166,6 +166,24 @@ private slots:
         QTest::mousePress(tablero, Qt::LeftButton, {}, QPoint(77, 137));
         QCOMPARE(v.p.Panel[2]->text() + " «" + v.p.MensajeActual() + "»", efecto);
     }
+
+    // A long refusal is cut in the message panel: the readouts keep their width and place.
+    void panelesFijos()
+    {
+        Ventana v;
+        QVERIFY(v.Mostrar());
+        const QRect x = v.p.Panel[2]->geometry(), y = v.p.Panel[3]->geometry();
+        const QSize ventana = v.p.size();
+        v.Elegir(HerrNodo);
+        v.Escribir("1e300|1", true);
+        QCOMPARE(v.p.MensajeActual(), "La posición del nodo está fuera del alcance del dibujo");
+        QCoreApplication::sendPostedEvents(); // the status bar's layout runs
+        QVERIFY(v.p.Panel[1]->sizeHint().width() > v.p.Panel[1]->width()); // the text is longer than its panel
+        QCOMPARE(v.p.Panel[2]->geometry(), x);
+        QCOMPARE(v.p.Panel[3]->geometry(), y);
+        QCOMPARE(v.p.size(), ventana);
+        QVERIFY(x.width() == 2540 / 15 && v.p.Panel[1]->width() > x.width() && v.p.Panel[1]->geometry().right() < x.left());
+    }
 };
 
 QTEST_MAIN(PruebaPrincipal)
