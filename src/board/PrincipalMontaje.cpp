@@ -34,7 +34,10 @@ QToolButton* BotonGrafico(QWidget* padre, const QString& caption, const QString&
     auto* boton = new QToolButton(padre);
     boton->setText(caption);
     boton->setIcon(QIcon(icono));
-    boton->setIconSize(QSize(32, 32));
+    // 795 x 735 twips is 53 x 49 px: a 24 px icon leaves the caption its
+    // full line, descenders and accents inside the frame.
+    boton->setIconSize(QSize(24, 24));
+    boton->setFont(FuenteCompacta());
     boton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     boton->setAutoRaise(false);
     Rotular(boton, caption, tooltip);
