@@ -48,6 +48,10 @@ Final::Final(Principal& dueno)
     , principal(dueno)
 {
     setWindowTitle(TituloFinal);
+    // The reaction labels are Arial; the rest of the window reads alike.
+    QFont arial = font();
+    arial.setFamily(QStringLiteral("Arial"));
+    setFont(arial);
     crearControles();
     setFixedSize(APixeles(AnchoFinal), APixeles(AltoFinal));
 
@@ -77,16 +81,15 @@ void Final::crearControles()
     Elemento->setItemDelegate(new ListaTabulada({ nodos, fuerza }, Elemento));
     connect(Elemento, &QListWidget::itemSelectionChanged, this, &Final::Elemento_Click);
 
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(font().pointSizeF());
-    for (size_t i = 0; i < Apoyo.size(); ++i) {
+    for (size_t i = 0; i < Apoyo.size(); ++i)
         Apoyo[i] = Rotulo(this, QString(), 4560, 4560 + 420 * static_cast<double>(i), 3720);
-        Apoyo[i]->setFont(arial);
-    }
 
     Salir = new QPushButton(TextoSalir, this);
     Ubicar(Salir, 6705, 6600, 1575, 465);
     Salir->setDefault(true);
+    // The window opens with Cerrar focused: no cell of the grid is marked
+    // until the user moves into it.
+    Salir->setFocus();
     connect(Salir, &QPushButton::clicked, this, &Final::Salir_Click);
 }
 

@@ -93,6 +93,7 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
             const double valor = M[static_cast<size_t>(i)][static_cast<size_t>(j)];
             auto* celda
                 = new QTableWidgetItem(FormatoGeneral(RedondearPar(valor, cargas ? 1 : 3), Separador::Regional));
+            celda->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter); // decimals line up
             if (cargas) {
                 QFont negrita = celda->font();
                 negrita.setBold(true);
