@@ -26,7 +26,8 @@ template <typename T> struct AlAbrirse {
     explicit AlAbrirse(std::function<void(T*)> accion)
     {
         QObject::connect(&sondeo, &QTimer::timeout, [this, accion] {
-            if (auto* ventana = qobject_cast<T*>(QApplication::activeModalWidget()))
+            // Active first: a shortcut reaches only the active window.
+            if (auto* ventana = qobject_cast<T*>(QApplication::activeModalWidget()); ventana && ventana->isActiveWindow())
                 sondeo.stop(), accion(ventana);
         });
         sondeo.start(10);
