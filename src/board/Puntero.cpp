@@ -44,9 +44,8 @@ bool Principal::AbsorbePuntero(float x, float y) const
         absorbe(*lbCarga[static_cast<size_t>(k)]);
     if (!arriba)
         return false;
-    const auto encima = [&](const auto& elemento) {
-        return elemento.Contiene(x, y) && elemento.item->zValue() > arriba->zValue();
-    };
+    const auto encima
+        = [&](const auto& elemento) { return elemento.Contiene(x, y) && elemento.item->zValue() > arriba->zValue(); };
     for (int n = 1; n <= modulo.NumNodos; ++n) {
         if (encima(*lbNodo[static_cast<size_t>(n)]))
             return false;

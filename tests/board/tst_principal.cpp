@@ -182,7 +182,8 @@ private slots:
         QCOMPARE(v.p.Panel[2]->geometry(), x);
         QCOMPARE(v.p.Panel[3]->geometry(), y);
         QCOMPARE(v.p.size(), ventana);
-        QVERIFY(x.width() == 2540 / 15 && v.p.Panel[1]->width() > x.width() && v.p.Panel[1]->geometry().right() < x.left());
+        QVERIFY(
+            x.width() == 2540 / 15 && v.p.Panel[1]->width() > x.width() && v.p.Panel[1]->geometry().right() < x.left());
     }
 };
 

@@ -63,8 +63,8 @@ void PruebaFinal::rejillaYTextos()
     QCOMPARE(f.Nombre->text(), QStringLiteral("Barra       Nodos       Fuerza"));
     QCOMPARE(f.Salir->text(), QStringLiteral("&Cerrar"));
     // The reactions in Arial, like the rest of the window.
-    for (const QWidget* control : std::initializer_list<const QWidget*> { f.Apoyo[0], f.Apoyo[1], f.Apoyo[2], f.Label1,
-             f.Nombre, f.Elemento, f.Salir })
+    for (const QWidget* control : std::initializer_list<const QWidget*> {
+             f.Apoyo[0], f.Apoyo[1], f.Apoyo[2], f.Label1, f.Nombre, f.Elemento, f.Salir })
         QCOMPARE(control->font().family(), QStringLiteral("Arial"));
     // It opens with Cerrar focused and no cell of the grid marked.
     f.show();

@@ -45,9 +45,8 @@ QString Revisar(QWidget* control, const QRect& zona, int margenLogico, const QSt
     const QRect dentro = QRect(QPoint(0, 0), zona.size() * escala).adjusted(margen, margen, -margen, -margen);
     if (!caja.isEmpty() && dentro.contains(caja))
         return QString();
-    return QStringLiteral("«%1» at %2x: text %3,%4 %5x%6 in %7x%8")
-        .arg(texto).arg(escala).arg(caja.x()).arg(caja.y()).arg(caja.width()).arg(caja.height())
-        .arg(zona.width() * escala).arg(zona.height() * escala);
+    return QString::asprintf("«%s» at %gx: text %d,%d %dx%d in %gx%g", qPrintable(texto), escala, caja.x(), caja.y(),
+        caja.width(), caja.height(), zona.width() * escala, zona.height() * escala);
 }
 
 QStringList RevisarBotones(QWidget* ventana)
@@ -94,8 +93,8 @@ private slots:
             QCOMPARE(cabecera->count(), fila ? 7 : 6);
             for (int i = 0; i < cabecera->count(); ++i) {
                 const int inicio = cabecera->sectionViewportPosition(i), largo = cabecera->sectionSize(i);
-                const QRect celda = fila ? QRect(inicio, 0, largo, cabecera->height())
-                                         : QRect(0, inicio, cabecera->width(), largo);
+                const QRect celda
+                    = fila ? QRect(inicio, 0, largo, cabecera->height()) : QRect(0, inicio, cabecera->width(), largo);
                 const QTableWidgetItem* titulo
                     = fila ? f.msfgMatriz->horizontalHeaderItem(i) : f.msfgMatriz->verticalHeaderItem(i);
                 fallos << Revisar(cabecera, celda, MargenEncabezado, titulo->text());

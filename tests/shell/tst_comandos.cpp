@@ -27,7 +27,8 @@ template <typename T> struct AlAbrirse {
     {
         QObject::connect(&sondeo, &QTimer::timeout, [this, accion] {
             // Active first: a shortcut reaches only the active window.
-            if (auto* ventana = qobject_cast<T*>(QApplication::activeModalWidget()); ventana && ventana->isActiveWindow())
+            if (auto* ventana = qobject_cast<T*>(QApplication::activeModalWidget());
+                ventana && ventana->isActiveWindow())
                 sondeo.stop(), accion(ventana);
         });
         sondeo.start(10);
@@ -36,8 +37,8 @@ template <typename T> struct AlAbrirse {
 
 // A message box as "title|icon|buttons|their captions|text"; Contestar answers the first
 // with `boton` and notes it (a wrong title alone).
-QString Caja(const QString& texto, QMessageBox::Icon icono, QMessageBox::StandardButtons botones,
-    const QString& rotulos)
+QString Caja(
+    const QString& texto, QMessageBox::Icon icono, QMessageBox::StandardButtons botones, const QString& rotulos)
 {
     return QStringLiteral("%1|%2|%3|%4|%5").arg(Titulo).arg(icono).arg(botones.toInt()).arg(rotulos, texto);
 }

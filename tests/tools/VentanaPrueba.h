@@ -100,8 +100,11 @@ inline std::shared_ptr<QString> ResponderCaja(QMessageBox::StandardButton boton)
             for (auto estandar : { QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok })
                 if (QAbstractButton* control = caja->button(estandar))
                     rotulos << control->text();
-            *vista = QString("%1|%2|%3|%4|%5").arg(caja->windowTitle()).arg(int(caja->icon()))
-                         .arg(caja->standardButtons().toInt()).arg(rotulos.join(' '), caja->text());
+            *vista = QString("%1|%2|%3|%4|%5")
+                         .arg(caja->windowTitle())
+                         .arg(int(caja->icon()))
+                         .arg(caja->standardButtons().toInt())
+                         .arg(rotulos.join(' '), caja->text());
             caja->button(boton)->click();
         }
     });

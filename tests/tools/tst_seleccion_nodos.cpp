@@ -107,8 +107,9 @@ private slots:
         RegistroHabilitado registro(v.p);
         const auto caja = ResponderCaja(si ? QMessageBox::Yes : QMessageBox::No);
         v.Elegir(HerrNuevo);
-        QCOMPARE(*caja, QString("Vexo.Parvu.Trabina|4|%1|&Sí &No|¿Esta seguro que desea borrar los elementos actuales?")
-                            .arg(QMessageBox::Yes | QMessageBox::No));
+        QCOMPARE(*caja,
+            QString("Vexo.Parvu.Trabina|4|%1|&Sí &No|¿Esta seguro que desea borrar los elementos actuales?")
+                .arg(QMessageBox::Yes | QMessageBox::No));
         // All on, Calcular and Resultados off, then 0, 3 and 1 off, in that order.
         const QString orden = "Apoyo on,Area on,Cálcular off,Result off,Apoyo off,Elemen off,Carga off";
         QCOMPARE(registro.cambios.join(','), si ? orden : "");
