@@ -12,8 +12,9 @@ dir=${2:-build}
 shift $(( $# > 2 ? 2 : $# )) || true
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 
+# qt6-translations-l10n: Qt's own Spanish texts (dialog buttons, context menus).
 paquetes=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libeigen3-dev
-          fonts-liberation fonts-dejavu-core)
+          fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 if [ "$modo" = pruebas ]; then
     paquetes+=(xvfb xauth x11-utils openbox scrot netpbm desktop-file-utils appstream lintian clang libclang-rt-14-dev libbenchmark-dev gcovr poppler-utils)
 fi

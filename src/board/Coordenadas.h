@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -32,6 +34,13 @@ public:
     // Metres to board twips, rounded down to 0.001 twip.
     double ATwips(double valor, Eje eje) const;
 };
+
+// Whether a board coordinate in twips can be held by a 32-bit float. Test it
+// before narrowing: converting a larger double is undefined.
+inline bool CabeEnSimple(double twips)
+{
+    return std::isfinite(twips) && std::fabs(twips) <= FLT_MAX;
+}
 
 // The status readout shows the next tenth above the pointer: 1.234 -> 1.3,
 // 2 -> 2.1, -0.25 -> -0.2. Computed in the precision AMetros gave.

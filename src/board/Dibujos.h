@@ -14,7 +14,8 @@
 
 inline constexpr qreal ProporcionDibujos = 2;
 
-// Tool and command buttons show a 32 x 32 icon above their caption.
+// Tool and command icons are drawn on a 32 x 32 grid; the buttons show them
+// smaller, above their caption.
 inline constexpr int LadoIcono = 32;
 
 // Tool codes 0..5: 0 "Apoyo", 1 "Carga", 2 "Nodo", 3 "Elemen", 4 "Area",

@@ -82,13 +82,31 @@ void ElementosTablero::Ocultar()
         lbCarga[k]->Visible(false);
 }
 
-bool ElementosTablero::Absorbe(float x, float y, int cargas) const
+// The topmost element under the point decides. Shown labels are each brought
+// to the front and supports sent to the back, so the stacking values tell
+// which lies on top. The search past the loads runs only while the pointer is
+// over a load label or the axes picture.
+bool ElementosTablero::Absorbe(float x, float y, const Modulo& modulo) const
 {
-    if (Coordenas->Contiene(x, y))
-        return true;
-    for (int k = 1; k <= cargas; ++k) {
-        if (lbCarga[k]->Contiene(x, y))
-            return true;
+    const QGraphicsItem* arriba = nullptr;
+    const auto absorbe = [&](const auto& elemento) {
+        if (elemento.Contiene(x, y) && (!arriba || elemento.item->zValue() > arriba->zValue()))
+            arriba = elemento.item;
+    };
+    absorbe(*Coordenas);
+    for (int k = 1; k <= modulo.NumCargas; ++k)
+        absorbe(*lbCarga[k]);
+    if (!arriba)
+        return false;
+    const auto encima
+        = [&](const auto& elemento) { return elemento.Contiene(x, y) && elemento.item->zValue() > arriba->zValue(); };
+    for (int n = 1; n <= modulo.NumNodos; ++n) {
+        if (encima(*lbNodo[n]))
+            return false;
     }
-    return false;
+    for (int b = 1; b <= modulo.NumBarras; ++b) {
+        if (encima(*lbBarra[b]) || encima(*lbFuerza[b]))
+            return false;
+    }
+    return !encima(*Apoyo[0]) && !encima(*Apoyo[1]);
 }

@@ -30,7 +30,9 @@ public:
     void Formatear();
     // Everything hidden but the axes: the board of a new project.
     void Ocultar();
-    // Whether a load label or the axes picture lies under a board point; they
-    // take pointer events and hand nothing on. Looks at the first `cargas` labels.
-    bool Absorbe(float x, float y, int cargas) const;
+    // Whether the topmost element under a board point is a load label or the
+    // axes picture: those take pointer events and hand nothing on; a node
+    // letter, bar number, force label or support image on top lets the board
+    // see the event. Looks at the elements `modulo` shows.
+    bool Absorbe(float x, float y, const Modulo& modulo) const;
 };

@@ -6,7 +6,6 @@
 #include "board/Principal.h"
 
 #include <QToolButton>
-#include <cmath>
 
 namespace {
 
@@ -24,7 +23,7 @@ bool Principal::AgregarNodo(double X, double Y)
     }
     const double xt = coordenadas.ATwips(X, Eje::X);
     const double yt = coordenadas.ATwips(Y, Eje::Y);
-    if (!std::isfinite(static_cast<float>(xt)) || !std::isfinite(static_cast<float>(yt))) {
+    if (!CabeEnSimple(xt) || !CabeEnSimple(yt)) {
         Mensaje(QStringLiteral("La posición del nodo está fuera del alcance del dibujo"));
         return false;
     }

@@ -3,6 +3,7 @@
 #include "board/Tablero.h"
 #include "model/Numeros.h"
 
+#include <QFont>
 #include <QWidget>
 
 int APixeles(double twips)
@@ -13,4 +14,11 @@ int APixeles(double twips)
 void Ubicar(QWidget* control, double left, double top, double ancho, double alto)
 {
     control->setGeometry(APixeles(left), APixeles(top), APixeles(ancho), APixeles(alto));
+}
+
+QFont FuenteCompacta()
+{
+    QFont fuente(QStringLiteral("Arial"));
+    fuente.setPixelSize(11);
+    return fuente;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QFont;
 class QWidget;
 
 // Windows are laid out in twips at 15 twips a logical pixel.
@@ -9,3 +10,8 @@ int APixeles(double twips);
 
 // Places a control at a twip rectangle within its container.
 void Ubicar(QWidget* control, double left, double top, double ancho, double alto);
+
+// Captions that must fit controls of a fixed pixel size (the buttons with an
+// icon above their caption, the results grid): Arial at 11 px, 8.25 points at
+// 96 dots per inch, whatever the desktop's font and its dots per inch.
+QFont FuenteCompacta();

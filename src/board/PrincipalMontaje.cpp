@@ -38,7 +38,10 @@ QToolButton* BotonGrafico(QWidget* padre, const QString& caption, const QString&
     auto* boton = new QToolButton(padre);
     boton->setText(caption);
     boton->setIcon(QIcon(icono));
-    boton->setIconSize(QSize(32, 32));
+    // 795 x 735 twips is 53 x 49 px: a 24 px icon leaves the caption its
+    // full line, descenders and accents inside the frame.
+    boton->setIconSize(QSize(24, 24));
+    boton->setFont(FuenteCompacta());
     boton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     boton->setAutoRaise(false);
     Rotular(boton, caption, tooltip);
@@ -159,7 +162,7 @@ void Principal::crearTablero()
     Rotular(Diagrama, QStringLiteral("Diagrama"), Diagrama->toolTip());
     Diagrama->AlPresionar = [this](const EventoPuntero& e) { Diagrama_MouseDown(e); };
     Diagrama->AlMover = [this](const EventoPuntero& e) { Diagrama_MouseMove(e); };
-    Diagrama->Absorbe = [this](float x, float y) { return elementos->Absorbe(x, y, modulo.NumCargas); };
+    Diagrama->Absorbe = [this](float x, float y) { return elementos->Absorbe(x, y, modulo); };
 
     elementos = std::make_unique<ElementosTablero>(Diagrama->Escena(), font());
 }
@@ -175,14 +178,18 @@ void Principal::crearBarraEstado()
     Panel[Casilla::Y] = new QLabel(QStringLiteral("Y(m):"));
     Panel[Casilla::X]->setToolTip(QStringLiteral("Posición del cursor en X"));
     Panel[Casilla::Y]->setToolTip(QStringLiteral("Posición del cursor en Y"));
-    Rotular(Panel[Casilla::Mensajes], QStringLiteral("Area de mensajes"), QString());
+    // No fixed accessible names: a screen reader reads the text each panel
+    // shows, and the label tells it of every change of that text.
     Panel[Casilla::Mensajes]->setAccessibleDescription(QStringLiteral("Indicaciones y resultados"));
-    Rotular(Panel[Casilla::X], QStringLiteral("X(m):"), Panel[Casilla::X]->toolTip());
-    Rotular(Panel[Casilla::Y], QStringLiteral("Y(m):"), Panel[Casilla::Y]->toolTip());
+    Panel[Casilla::X]->setAccessibleDescription(Panel[Casilla::X]->toolTip());
+    Panel[Casilla::Y]->setAccessibleDescription(Panel[Casilla::Y]->toolTip());
     for (int i = 1; i <= 3; ++i) {
         Panel[i]->setObjectName(QStringLiteral("Panel%1").arg(i));
         Panel[i]->setFrameShape(QFrame::StyledPanel);
     }
+    // The message panel takes what the readouts leave, however long its
+    // text: a long message never pushes the readouts aside.
+    Panel[Casilla::Mensajes]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Panel[Casilla::X]->setFixedWidth(APixeles(2540));
     Panel[Casilla::Y]->setFixedWidth(APixeles(2540));
     sbEstado->addWidget(Panel[Casilla::Mensajes], 1);

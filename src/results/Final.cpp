@@ -52,6 +52,10 @@ Final::Final(QWidget& dueno, const CalculoResuelto& resuelto, double pantalla, R
     , resaltar(std::move(resaltarBarra))
 {
     setWindowTitle(TituloFinal);
+    // The reaction labels are Arial; the rest of the window reads alike.
+    QFont arial = font();
+    arial.setFamily(QStringLiteral("Arial"));
+    setFont(arial);
     crearControles();
     setFixedSize(APixeles(AnchoFinal), APixeles(AltoFinal));
 
@@ -80,16 +84,15 @@ void Final::crearControles()
     Elemento->setItemDelegate(new ListaTabulada({ nodos, fuerza }, Elemento));
     connect(Elemento, &QListWidget::itemSelectionChanged, this, &Final::Elemento_Click);
 
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(font().pointSizeF());
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
         Apoyo[i] = Rotulo(this, QString(), 4560, 4560 + 420 * i, 3720);
-        Apoyo[i]->setFont(arial);
-    }
 
     Salir = new QPushButton(TextoSalir, this);
     Ubicar(Salir, 6705, 6600, 1575, 465);
     Salir->setDefault(true);
+    // The window opens with Cerrar focused: no cell of the grid is marked
+    // until the user moves into it.
+    Salir->setFocus();
     connect(Salir, &QPushButton::clicked, this, &Final::Salir_Click);
 }
 

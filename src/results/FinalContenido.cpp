@@ -2,6 +2,7 @@
 // assembled system, all from the last successful calculation.
 
 #include "board/Colores.h"
+#include "board/Pixeles.h"
 #include "model/Modulo.h"
 #include "model/Numeros.h"
 #include "results/Final.h"
@@ -61,6 +62,9 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
 {
     const int ecuaciones = 2 * resuelto.NumNodos;
     msfgMatriz->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Columns of 750 twips (50 px): a compact font keeps every bold heading
+    // clear of the cell's edges.
+    msfgMatriz->setFont(FuenteCompacta());
     msfgMatriz->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     msfgMatriz->horizontalHeader()->setDefaultSectionSize(AnchoColumna);
     msfgMatriz->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -68,6 +72,7 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
     // The heading column keeps the columns' width unless its bold headings
     // need more in this font: a cut "Nod A" would hide the axis.
     msfgMatriz->verticalHeader()->setMinimumWidth(AnchoColumna);
+    msfgMatriz->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     // Headings only: a press on them selects nothing.
     msfgMatriz->horizontalHeader()->setSectionsClickable(false);
     msfgMatriz->verticalHeader()->setSectionsClickable(false);
@@ -82,6 +87,7 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
             const double valor = M[i][j];
             auto* celda
                 = new QTableWidgetItem(FormatoGeneral(RedondearPar(valor, cargas ? 1 : 3), Separador::Regional));
+            celda->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter); // decimals line up
             if (cargas) {
                 QFont negrita = celda->font();
                 negrita.setBold(true);

@@ -10,7 +10,6 @@
 #include "tools/Herramientas.h"
 
 #include <QLineEdit>
-#include <cfloat>
 #include <cmath>
 #include <optional>
 
@@ -32,8 +31,7 @@ struct Ubicacion {
 // A board position that a line or label can take: finite as a 32-bit float.
 std::optional<Ubicacion> EnTablero(double x, double y)
 {
-    const auto cabe = [](double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; };
-    if (!cabe(x) || !cabe(y))
+    if (!CabeEnSimple(x) || !CabeEnSimple(y))
         return std::nullopt;
     return Ubicacion { static_cast<float>(x), static_cast<float>(y) };
 }

@@ -134,6 +134,59 @@ private slots:
         QTest::mousePress(tablero, Qt::RightButton, {}, QPoint(200, 100));
         QCOMPARE(v.p.MensajeActual(), QString());
     }
+
+    // Where a node letter and a load label overlap, the one drawn last lies on top and decides.
+    void encimaDecide_data()
+    {
+        Columnas<bool, QString>("letraEncima", "efecto");
+        Fila("node letter over a load label: handed on", true, "X(m): 2.10 «»");
+        Fila("load label over a node letter: taken", false, "X(m): «antes»");
+    }
+    void encimaDecide()
+    {
+        const auto [letraEncima, efecto] = Datos<bool, QString>("letraEncima", "efecto");
+        Ventana v;
+        QVERIFY(v.Mostrar());
+        v.p.AgregarNodo(1, 1);
+        if (!letraEncima)
+            v.p.AgregarNodo(2, 1);
+        // 5 N at A drawn at 0 degrees: its label's bottom-left corner at (635 + 500, 2160).
+        v.Elegir(HerrCarga);
+        v.Clic(1, 1);
+        v.Escribir("5|0", true);
+        if (letraEncima)
+            v.p.AgregarNodo(2, 1); // "B" from (1120, 1910), over the load label
+        // Pixel (77, 137) is twip (1155, 2055): inside both labels, outside both dots; 1005 * 10 / 4850 = 2.072 m.
+        QVERIFY(C(v.p).lbNodo[2]->Contiene(1155, 2055) && C(v.p).lbCarga[1]->Contiene(1155, 2055));
+        QCOMPARE(v.p.BuscarNodo(1155, 2055), 0);
+        v.p.Mensaje(QStringLiteral("antes"));
+        // The move sent straight to the board: QTest's moves go through the cursor, which a tooltip may cover.
+        QWidget* tablero = C(v.p).Diagrama->viewport();
+        QMouseEvent mover(QEvent::MouseMove, QPointF(77, 137), tablero->mapToGlobal(QPointF(77, 137)), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(tablero, &mover);
+        QTest::mousePress(tablero, Qt::LeftButton, {}, QPoint(77, 137));
+        QCOMPARE(C(v.p).Panel[2]->text() + " «" + v.p.MensajeActual() + "»", efecto);
+    }
+
+    // A long refusal is cut in the message panel: the readouts keep their width and place.
+    void panelesFijos()
+    {
+        Ventana v;
+        QVERIFY(v.Mostrar());
+        const QRect x = C(v.p).Panel[2]->geometry(), y = C(v.p).Panel[3]->geometry();
+        const QSize ventana = v.p.size();
+        v.Elegir(HerrNodo);
+        v.Escribir("1e300|1", true);
+        QCOMPARE(v.p.MensajeActual(), "La posición del nodo está fuera del alcance del dibujo");
+        QCoreApplication::sendPostedEvents(); // the status bar's layout runs
+        QVERIFY(C(v.p).Panel[1]->sizeHint().width() > C(v.p).Panel[1]->width()); // the text is longer than its panel
+        QCOMPARE(C(v.p).Panel[2]->geometry(), x);
+        QCOMPARE(C(v.p).Panel[3]->geometry(), y);
+        QCOMPARE(v.p.size(), ventana);
+        QVERIFY(x.width() == 2540 / 15 && C(v.p).Panel[1]->width() > x.width()
+            && C(v.p).Panel[1]->geometry().right() < x.left());
+    }
 };
 
 QTEST_MAIN(PruebaPrincipal)

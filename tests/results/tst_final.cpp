@@ -62,7 +62,14 @@ void PruebaFinal::rejillaYTextos()
     QCOMPARE(f->Label1->text(), QStringLiteral("Matriz de cálculo solucionada"));
     QCOMPARE(f->Nombre->text(), QStringLiteral("Barra       Nodos       Fuerza"));
     QCOMPARE(f->Salir->text(), QStringLiteral("&Cerrar"));
-    QCOMPARE(f->Apoyo[2]->font().family(), QStringLiteral("Arial"));
+    // The reactions in Arial, like the rest of the window.
+    for (const QWidget* control : std::initializer_list<const QWidget*> {
+             f->Apoyo[0], f->Apoyo[1], f->Apoyo[2], f->Label1, f->Nombre, f->Elemento, f->Salir })
+        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
+    // It opens with Cerrar focused and no cell of the grid marked.
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    QVERIFY(f->focusWidget() == f->Salir && !f->msfgMatriz->currentIndex().isValid());
 
     // With the heading row and column: 7 rows, 8 columns of 750 twips; bold headings.
     const QTableWidget* g = f->msfgMatriz;
@@ -89,6 +96,7 @@ void PruebaFinal::rejillaYTextos()
         for (int j = 0; j < 7; ++j) {
             celdas << g->item(i, j)->text();
             QCOMPARE(g->item(i, j)->font().bold(), j == 6); // the loads bold, RGB(0, 128, 64)
+            QCOMPARE(g->item(i, j)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter)); // decimals line up
             QVERIFY(j < 6 || g->item(i, j)->foreground().color() == QColor(0, 128, 64));
         }
     QCOMPARE(celdas,

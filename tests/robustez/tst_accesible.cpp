@@ -1,8 +1,8 @@
 // What a screen reader or a test robot reads from the main window's controls:
-// every control has a name, the caption the user sees, and a description,
-// its tooltip where it has one.
+// every control has a name, the caption or text the user sees, and a
+// description, its tooltip where it has one.
 
-#include "ControlesPrueba.h"
+#include "solver/Dibujante.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -25,6 +25,7 @@ private slots:
     void botonesYMarcos();
     void cuadrosYPaneles_data();
     void cuadrosYPaneles();
+    void mensajeTrasCalcular();
 };
 
 // Six tools, four commands and Aceptar: named by their caption as read aloud
@@ -49,23 +50,31 @@ void PruebaAccesible::botonesYMarcos()
     QCOMPARE(Leer(C(p).Diagrama, QAccessible::Description), QStringLiteral("Plano de la cercha"));
 }
 
-// Box names follow the captions the tool sets; panels keep their names while
-// readouts change. An empty description means "any but empty" (no tooltip).
+// Box names follow the captions the tool sets; a panel's name is the text it
+// shows, also after the pointer readout changed it. An empty description
+// means "any but empty" (no tooltip).
 void PruebaAccesible::cuadrosYPaneles_data()
 {
     QTest::addColumn<int>("herramienta");
     QTest::addColumn<int>("control"); // 0 Prin, 1 Angulo, 2.. Panel(1..3)
     QTest::addColumn<QString>("nombre");
     QTest::addColumn<QString>("descripcion");
-    QTest::newRow("Prin at start") << -1 << 0 << QStringLiteral("Longitud(m):") << QString();
-    QTest::newRow("Angulo at start") << -1 << 1 << QStringLiteral("Ángulo(°):") << QString();
-    QTest::newRow("Prin node tool") << int(HerrNodo) << 0 << QStringLiteral("X(m): ") << QString();
-    QTest::newRow("Angulo node tool") << int(HerrNodo) << 1 << QStringLiteral("Y(m): ") << QString();
-    QTest::newRow("Prin size tool") << int(HerrArea) << 0 << QStringLiteral("Ancho dibujo(m): ") << QString();
-    QTest::newRow("Angulo size tool") << int(HerrArea) << 1 << QStringLiteral("Alto dibujo(m): ") << QString();
-    QTest::newRow("messages") << -1 << 2 << QStringLiteral("Area de mensajes") << QString();
-    QTest::newRow("X readout") << -1 << 3 << QStringLiteral("X(m):") << QStringLiteral("Posición del cursor en X");
-    QTest::newRow("Y readout") << -1 << 4 << QStringLiteral("Y(m):") << QStringLiteral("Posición del cursor en Y");
+    QTest::addColumn<QString>("trasMover"); // the name once the pointer is over the origin
+    const auto fila = [](const char* caso, int herramienta, int control, const QString& nombre,
+                          const QString& descripcion = {}, const QString& trasMover = {}) {
+        QTest::newRow(caso) << herramienta << control << nombre << descripcion
+                            << (trasMover.isEmpty() ? nombre : trasMover);
+    };
+    fila("Prin at start", -1, 0, "Longitud(m):");
+    fila("Angulo at start", -1, 1, "Ángulo(°):");
+    fila("Prin node tool", int(HerrNodo), 0, "X(m): ");
+    fila("Angulo node tool", int(HerrNodo), 1, "Y(m): ");
+    fila("Prin size tool", int(HerrArea), 0, "Ancho dibujo(m): ");
+    fila("Angulo size tool", int(HerrArea), 1, "Alto dibujo(m): ");
+    fila("messages", -1, 2, "Area de mensajes");
+    fila("node tool prompt", int(HerrNodo), 2, "Selección la ubicación del nuevo nodo");
+    fila("X readout", -1, 3, "X(m):", "Posición del cursor en X", "X(m): 0.10");
+    fila("Y readout", -1, 4, "Y(m):", "Posición del cursor en Y", "Y(m): 0.10");
 }
 
 void PruebaAccesible::cuadrosYPaneles()
@@ -74,6 +83,7 @@ void PruebaAccesible::cuadrosYPaneles()
     QFETCH(int, control);
     QFETCH(QString, nombre);
     QFETCH(QString, descripcion);
+    QFETCH(QString, trasMover);
     Modulo m;
     Principal p(m, Principal::Arranque::SinPresentacion);
     if (herramienta >= 0)
@@ -88,7 +98,18 @@ void PruebaAccesible::cuadrosYPaneles()
     // The two boxes are told apart by their descriptions too.
     QVERIFY(Leer(C(p).Prin, QAccessible::Description) != Leer(C(p).Angulo, QAccessible::Description));
     p.Diagrama_MouseMove({ 0, 0, 150, 2700 });
-    QCOMPARE(Leer(w, QAccessible::Name), nombre);
+    QCOMPARE(Leer(w, QAccessible::Name), trasMover);
+}
+
+// A screen reader hears the outcome of a calculation: the message panel's
+// name is the message.
+void PruebaAccesible::mensajeTrasCalcular()
+{
+    Dibujante d;
+    QVERIFY(d.Mostrar());
+    d.Dibujar(PasosTriangulo);
+    d.Calcular();
+    QCOMPARE(Leer(C(d.p).Panel[1], QAccessible::Name), Calculada);
 }
 
 QTEST_MAIN(PruebaAccesible)

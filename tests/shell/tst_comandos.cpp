@@ -4,6 +4,7 @@
 #include "shell/Acerca.h"
 #include "shell/Ayuda.h"
 #include "shell/Inicio.h"
+#include "shell/Traduccion.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -25,18 +26,32 @@ template <typename T> struct AlAbrirse {
     explicit AlAbrirse(std::function<void(T*)> accion)
     {
         QObject::connect(&sondeo, &QTimer::timeout, [this, accion] {
-            if (auto* ventana = qobject_cast<T*>(QApplication::activeModalWidget()))
+            // Active first: a shortcut reaches only the active window.
+            if (auto* ventana = qobject_cast<T*>(QApplication::activeModalWidget());
+                ventana && ventana->isActiveWindow())
                 sondeo.stop(), accion(ventana);
         });
         sondeo.start(10);
     }
 };
 
-// A message box as "title|icon|buttons|text"; Contestar answers the first with `boton`
-// and notes it (a wrong title alone).
-QString Caja(const QString& texto, QMessageBox::Icon icono, QMessageBox::StandardButtons botones)
+// A message box as "title|icon|buttons|their captions|text"; Contestar answers the first
+// with `boton` and notes it (a wrong title alone).
+QString Caja(
+    const QString& texto, QMessageBox::Icon icono, QMessageBox::StandardButtons botones, const QString& rotulos)
 {
-    return QStringLiteral("%1|%2|%3|%4").arg(Titulo).arg(icono).arg(botones.toInt()).arg(texto);
+    return QStringLiteral("%1|%2|%3|%4|%5").arg(Titulo).arg(icono).arg(botones.toInt()).arg(rotulos, texto);
+}
+
+// The captions of the standard buttons a box shows, Yes, No and OK in that order.
+QString Rotulos(QMessageBox* caja)
+{
+    QStringList rotulos;
+    for (QMessageBox::StandardButton boton : { QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok }) {
+        if (QAbstractButton* control = caja->button(boton))
+            rotulos << control->text();
+    }
+    return rotulos.join(' ');
 }
 
 struct Contestar {
@@ -44,7 +59,8 @@ struct Contestar {
     AlAbrirse<QMessageBox> caja;
     explicit Contestar(QMessageBox::StandardButton boton, std::function<void()> antes = [] {})
         : caja([this, boton, antes](QMessageBox* c) {
-            vista = c->windowTitle() == Titulo ? Caja(c->text(), c->icon(), c->standardButtons()) : c->windowTitle();
+            vista = c->windowTitle() == Titulo ? Caja(c->text(), c->icon(), c->standardButtons(), Rotulos(c))
+                                               : c->windowTitle();
             antes();
             c->button(boton)->click();
         })
@@ -83,6 +99,7 @@ private slots:
     void ayuda();
     void salirNoDejaElDibujo();
     void salirSiTerminaElProceso();
+    void menusDeQtEnCastellano(); // last: the message boxes above run without Qt's catalogue
 };
 
 void PruebaComandos::textos_data()
@@ -185,7 +202,7 @@ void PruebaComandos::ayuda()
     QVERIFY(a.isVisible()); // the about box stays open
     QCOMPARE(abiertas, presente ? QStringList { ruta } : QStringList());
     const QString falta = "La ayuda del software no se encuentra disponible en la ubicación actual\r\n" + ruta;
-    QCOMPARE(ok.vista, presente ? QString() : Caja(falta, QMessageBox::Warning, QMessageBox::Ok));
+    QCOMPARE(ok.vista, presente ? QString() : Caja(falta, QMessageBox::Warning, QMessageBox::Ok, "Aceptar"));
 }
 
 void PruebaComandos::salirNoDejaElDibujo()
@@ -198,7 +215,7 @@ void PruebaComandos::salirNoDejaElDibujo()
     QTest::mouseClick(C(v.p).Salir, Qt::LeftButton);
     QCOMPARE(no.vista,
         Caja(QStringLiteral("¿Esta seguro que desea finalizar la aplicación?"), QMessageBox::Question,
-            QMessageBox::Yes | QMessageBox::No));
+            QMessageBox::Yes | QMessageBox::No, QStringLiteral("&Sí &No")));
     // Nothing changed: window, model, node on the board, message area.
     QVERIFY(v.p.isVisible() && v.m.NumNodos == 1 && v.m.Nodo(1).X == 2 && v.m.Nodo(1).Y == 3);
     QVERIFY(C(v.p).Nodo[1]->EsVisible() && C(v.p).lbNodo[1]->EsVisible());
@@ -215,6 +232,23 @@ void PruebaComandos::salirSiTerminaElProceso()
     QVERIFY(hijo.exitStatus() == QProcess::NormalExit && hijo.exitCode() == 0);
     // The question shown; after the answer no return, no teardown, no exit handlers.
     QCOMPARE(QString::fromUtf8(hijo.readAllStandardOutput()), QStringLiteral("pregunta\n"));
+}
+
+// Qt's own Spanish catalogue, whatever the locale: a text box's context menu.
+void PruebaComandos::menusDeQtEnCastellano()
+{
+    const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(carpeta + "/qtbase_es.qm"))
+        QSKIP("Qt's Spanish catalogue is not installed");
+    QVERIFY(InstalarTraduccionQt());
+    QLineEdit cuadro;
+    const std::unique_ptr<QMenu> menu(cuadro.createStandardContextMenu());
+    QStringList primeras;
+    for (const QAction* accion : menu->actions()) {
+        if (!accion->isSeparator() && primeras.size() < 5)
+            primeras << accion->text().section('\t', 0, 0);
+    }
+    QCOMPARE(primeras.join(' '), "&Deshacer &Rehacer Cor&tar &Copiar &Pegar");
 }
 
 int main(int argc, char* argv[])

@@ -86,7 +86,8 @@ inline int ElementosVisibles(const Principal& p)
     return int(std::count_if(items.begin(), items.end(), [](const QGraphicsItem* i) { return i->isVisible(); }));
 }
 
-// Answers the next message box with `boton` once it opens; the text gets its "title|icon|buttons|text".
+// Answers the next message box with `boton` once it opens; the text gets its
+// "title|icon|buttons|captions of Yes, No, OK|text".
 inline std::shared_ptr<QString> ResponderCaja(QMessageBox::StandardButton boton)
 {
     auto vista = std::make_shared<QString>();
@@ -95,8 +96,15 @@ inline std::shared_ptr<QString> ResponderCaja(QMessageBox::StandardButton boton)
         if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             reloj->stop();
             reloj->deleteLater();
-            *vista = QString("%1|%2|%3|%4").arg(caja->windowTitle()).arg(int(caja->icon()))
-                         .arg(caja->standardButtons().toInt()).arg(caja->text());
+            QStringList rotulos;
+            for (auto estandar : { QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok })
+                if (QAbstractButton* control = caja->button(estandar))
+                    rotulos << control->text();
+            *vista = QString("%1|%2|%3|%4|%5")
+                         .arg(caja->windowTitle())
+                         .arg(int(caja->icon()))
+                         .arg(caja->standardButtons().toInt())
+                         .arg(rotulos.join(' '), caja->text());
             caja->button(boton)->click();
         }
     });

@@ -108,8 +108,9 @@ private slots:
         RegistroHabilitado registro(v.p);
         const auto caja = ResponderCaja(si ? QMessageBox::Yes : QMessageBox::No);
         v.Elegir(HerrNuevo);
-        QCOMPARE(*caja, QString("Vexo.Parvu.Trabina|4|%1|¿Esta seguro que desea borrar los elementos actuales?")
-                            .arg(QMessageBox::Yes | QMessageBox::No));
+        QCOMPARE(*caja,
+            QString("Vexo.Parvu.Trabina|4|%1|&Sí &No|¿Esta seguro que desea borrar los elementos actuales?")
+                .arg(QMessageBox::Yes | QMessageBox::No));
         // All on, Calcular and Resultados off, then 0, 3 and 1 off, in that order.
         const QString orden = "Apoyo on,Area on,Cálcular off,Result off,Apoyo off,Elemen off,Carga off";
         QCOMPARE(registro.cambios.join(','), si ? orden : "");
@@ -258,6 +259,8 @@ private slots:
         // 1e36 * 485 = 4.85e38 twips, past the largest float (3.4e38); (5 - 1e36) * 540 likewise.
         Fila("x past a float", "1e36|1", alcance);
         Fila("y past a float", "1|1e36", alcance);
+        // 1e300 * 4850000 / 1000 is a finite double far past a float: refused before any narrowing.
+        Fila("x far past a float", "1e300|1", alcance);
         // 1e305 * 4850000 overflows the double itself.
         Fila("x whose conversion is infinite", "1e305|1", alcance);
         Fila("x too large for a double", "1e400|1", grande);

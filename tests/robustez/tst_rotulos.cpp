@@ -1,0 +1,109 @@
+// No caption cut or touching its control's edge, at the screen scale ctest
+// sets (QT_SCALE_FACTOR 1, 1.25, 1.5 and 2 in separate runs). A caption's
+// pixels are found by painting its control twice, the text black and then
+// white: where the two pictures differ is text.
+
+#include "shell/Acerca.h"
+#include "solver/Cercha.h"
+#include "solver/Dibujante.h"
+
+#include <QHeaderView>
+
+namespace {
+
+// Logical pixels between a caption and the edge of its control: a button's
+// frame is 2 px wide, a heading cell's border 1 px, and one more is air.
+constexpr int MargenBoton = 3;
+constexpr int MargenEncabezado = 2;
+
+// The bounding box of the text painted in `zona` of `control`, in the device pixels of the grab.
+QRect CajaTexto(QWidget* control, QPalette::ColorRole rol, const QRect& zona)
+{
+    const QPalette original = control->palette();
+    QImage pinturas[2];
+    for (int i = 0; i < 2; ++i) {
+        QPalette paleta = original;
+        paleta.setColor(rol, i ? Qt::white : Qt::black);
+        control->setPalette(paleta);
+        pinturas[i] = control->grab(zona).toImage().convertToFormat(QImage::Format_ARGB32);
+    }
+    control->setPalette(original);
+    QRect caja;
+    for (int y = 0; y < pinturas[0].height(); ++y)
+        for (int x = 0; x < pinturas[0].width(); ++x)
+            if (pinturas[0].pixel(x, y) != pinturas[1].pixel(x, y))
+                caja |= QRect(x, y, 1, 1);
+    return caja;
+}
+
+// "" when the text in `zona` keeps the margin, else what is wrong with it.
+QString Revisar(QWidget* control, const QRect& zona, int margenLogico, const QString& texto)
+{
+    const QRect caja = CajaTexto(control, QPalette::ButtonText, zona);
+    const qreal escala = control->devicePixelRatioF();
+    const int margen = qCeil(margenLogico * escala);
+    const QRect dentro = QRect(QPoint(0, 0), zona.size() * escala).adjusted(margen, margen, -margen, -margen);
+    if (!caja.isEmpty() && dentro.contains(caja))
+        return QString();
+    return QString::asprintf("«%s» at %gx: text %d,%d %dx%d in %gx%g", qPrintable(texto), escala, caja.x(), caja.y(),
+        caja.width(), caja.height(), zona.width() * escala, zona.height() * escala);
+}
+
+QStringList RevisarBotones(QWidget* ventana)
+{
+    QStringList fallos;
+    for (QAbstractButton* boton : ventana->findChildren<QAbstractButton*>())
+        if (!boton->text().isEmpty()) // not the grid's corner
+            fallos << Revisar(boton, boton->rect(), MargenBoton, boton->text());
+    fallos.removeAll(QString());
+    return fallos;
+}
+
+} // namespace
+
+class PruebaRotulos : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    void botonesDePrincipalYAcerca()
+    {
+        Dibujante d;
+        QVERIFY(d.Mostrar());
+        QCOMPARE(d.p.findChildren<QAbstractButton*>().size(), 11);
+        QVERIFY2(RevisarBotones(&d.p).isEmpty(), qPrintable(RevisarBotones(&d.p).join("; ")));
+        Acerca acerca(&d.p);
+        acerca.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&acerca));
+        QVERIFY2(RevisarBotones(&acerca).isEmpty(), qPrintable(RevisarBotones(&acerca).join("; ")));
+    }
+
+    // A triangle: headings Elem 1..3, Fijo X, Fijo Y, Movil Y, Cargas and Nod Ax..Nod Cy.
+    void encabezadosYBotonDeFinal()
+    {
+        Dibujante d;
+        ArmarCercha(d.m, { { 0, 0 }, { 2, 0 }, { 1, 1, 0, -1000 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 1, 2);
+        d.p.Calcular_Click();
+        const auto f = d.p.VentanaResultados();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QStringList fallos = RevisarBotones(f.get());
+        for (QHeaderView* cabecera : { f->msfgMatriz->horizontalHeader(), f->msfgMatriz->verticalHeader() }) {
+            const bool fila = cabecera->orientation() == Qt::Horizontal;
+            QCOMPARE(cabecera->count(), fila ? 7 : 6);
+            for (int i = 0; i < cabecera->count(); ++i) {
+                const int inicio = cabecera->sectionViewportPosition(i), largo = cabecera->sectionSize(i);
+                const QRect celda
+                    = fila ? QRect(inicio, 0, largo, cabecera->height()) : QRect(0, inicio, cabecera->width(), largo);
+                const QTableWidgetItem* titulo
+                    = fila ? f->msfgMatriz->horizontalHeaderItem(i) : f->msfgMatriz->verticalHeaderItem(i);
+                fallos << Revisar(cabecera, celda, MargenEncabezado, titulo->text());
+            }
+        }
+        fallos.removeAll(QString());
+        QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join("; ")));
+    }
+};
+
+QTEST_MAIN(PruebaRotulos)
+#include "tst_rotulos.moc"
