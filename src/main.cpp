@@ -1,4 +1,5 @@
 #include "MedirArranque.h"
+#include "PrimerPintado.h"
 #include "board/Dibujos.h"
 #include "board/Principal.h"
 #include "model/Modulo.h"
@@ -12,10 +13,13 @@ int main(int argc, char* argv[])
     QApplication aplicacion(argc, argv);
     InstalarTraduccionQt();
     QApplication::setApplicationName(TituloAplicacion);
-    QApplication::setWindowIcon(IconoAplicacion());
+    // Title and task bars show the small sizes at once; the large ones, for
+    // window switchers, follow once the main window is on the screen.
+    QApplication::setWindowIcon(IconoAplicacion(TamanosIcono::Pequenos));
     Modulo modulo;
     Principal principal(modulo);
     principal.show();
+    TrasPrimerPintado(principal, [] { QApplication::setWindowIcon(IconoAplicacion()); });
     MedirArranque(principal);
     return QApplication::exec();
 }

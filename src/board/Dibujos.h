@@ -53,5 +53,8 @@ inline constexpr int LadoLogo = 64;
 QPixmap DibujoLogo(int indice, qreal proporcion = ProporcionDibujos);
 
 // The application icon at 16, 32, 48, 64, 128 and 256 px; the small sizes
-// drop the inner bars so that the triangle still reads.
-QIcon IconoAplicacion();
+// drop the inner bars so that the triangle still reads. `Pequenos` gives only
+// the sizes up to 64 px that title bars and task bars show: the two large ones
+// cost most of the painting and are wanted only by window switchers.
+enum class TamanosIcono { Pequenos, Todos };
+QIcon IconoAplicacion(TamanosIcono tamanos = TamanosIcono::Todos);

@@ -118,6 +118,11 @@ private slots:
         }
         // The about box shows the same mark as the window's icon.
         QCOMPARE(Pixeles(DibujoLogo(0, 1)), Pixeles(icono.pixmap(QSize(64, 64), 1.0)));
+        // The icon set before the window is shown: the same small pictures, no large ones.
+        const QIcon pequeno = IconoAplicacion(TamanosIcono::Pequenos);
+        QCOMPARE(pequeno.availableSizes(), lados.mid(0, 4));
+        for (const QSize& lado : pequeno.availableSizes())
+            QCOMPARE(Pixeles(pequeno.pixmap(lado, 1.0)), Pixeles(icono.pixmap(lado, 1.0)));
     }
 };
 

@@ -1,6 +1,7 @@
 // Splash hand-over, about box and help, confirmed exit ("Yes" runs in a child).
 
 #include "ControlesPrueba.h"
+#include "PrimerPintado.h"
 #include "shell/Acerca.h"
 #include "shell/Ayuda.h"
 #include "shell/Inicio.h"
@@ -93,6 +94,7 @@ private slots:
     void textos_data();
     void textos();
     void inicioEntregaAPrincipal();
+    void pasoTrasPrimerPintado();
     void creditosYLogos();
     void acercaModalDePrincipal();
     void ayuda_data();
@@ -220,6 +222,28 @@ void PruebaComandos::salirNoDejaElDibujo()
     QVERIFY(v.p.isVisible() && v.m.NumNodos == 1 && v.m.Nodo(1).X == 2 && v.m.Nodo(1).Y == 3);
     QVERIFY(C(v.p).Nodo[1]->EsVisible() && C(v.p).lbNodo[1]->EsVisible());
     QCOMPARE(v.p.MensajeActual(), QStringLiteral("antes"));
+}
+
+// The large icon sizes follow the first picture: the step must not run before
+// the window is exposed and painted, and runs only once.
+void PruebaComandos::pasoTrasPrimerPintado()
+{
+    struct Contada : QWidget {
+        int pintados = 0;
+        void paintEvent(QPaintEvent*) override { ++pintados; }
+    } ventana;
+    ventana.resize(200, 100);
+    ventana.show();
+    QList<int> vistos; // paints seen by each run of the step
+    TrasPrimerPintado(ventana, [&] { vistos << ventana.pintados; });
+    QVERIFY(vistos.isEmpty());
+    QTRY_COMPARE(vistos.size(), 1);
+    QVERIFY(vistos.first() >= 1 && ventana.windowHandle()->isExposed());
+    ventana.hide();
+    ventana.show();
+    QTRY_VERIFY(ventana.pintados > vistos.first());
+    QCoreApplication::processEvents();
+    QCOMPARE(vistos.size(), 1);
 }
 
 void PruebaComandos::salirSiTerminaElProceso()
