@@ -11,15 +11,19 @@
 int main(int argc, char* argv[])
 {
     QApplication aplicacion(argc, argv);
-    InstalarTraduccionQt();
     QApplication::setApplicationName(TituloAplicacion);
     // Title and task bars show the small sizes at once; the large ones, for
-    // window switchers, follow once the main window is on the screen.
+    // window switchers, and Qt's own Spanish texts (only dialogs and context
+    // menus use them, and none can open before) follow once the main window
+    // is on the screen.
     QApplication::setWindowIcon(IconoAplicacion(TamanosIcono::Pequenos));
     Modulo modulo;
     Principal principal(modulo);
     principal.show();
-    TrasPrimerPintado(principal, [] { QApplication::setWindowIcon(IconoAplicacion()); });
+    TrasPrimerPintado(principal, [] {
+        QApplication::setWindowIcon(IconoAplicacion());
+        InstalarTraduccionQt();
+    });
     MedirArranque(principal);
     return QApplication::exec();
 }
