@@ -63,6 +63,9 @@ void Imprimir(QTextDocument& documento, QPdfWriter& pdf)
             pdf.newPage();
         pintor.save();
         pintor.translate(0, -i * pagina.height());
+        // A paragraph split between pages also writes its last line of the
+        // page before, clipped away, at the top of this one (QTextLayout draws
+        // the line above its clip): invisible, but a text search finds it twice.
         documento.drawContents(&pintor, QRectF(QPointF(0, i * pagina.height()), pagina));
         pintor.restore();
         pintor.setFont(letra);
