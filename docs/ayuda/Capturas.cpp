@@ -4,6 +4,7 @@
 #include "board/Principal.h"
 #include "board/Tablero.h"
 #include "model/Numeros.h"
+#include "solver/Ecuaciones.h"
 #include "shell/Acerca.h"
 #include "shell/Inicio.h"
 
@@ -37,6 +38,11 @@ const QRect RecorteEjemplo(0, 0, 260, 168);
 constexpr double RecorteCargas[4] { -0.1, 2.3, 4.3, 4.45 };
 
 const QString MensajeSingular = QStringLiteral("Matriz singular, Imposible calcular la cercha");
+
+// The guide writes out the tooltip of the grid's row "Nod Dx", worked by hand:
+// bar 3 leaves D at 0 degrees, 400 N pushes D toward +X.
+constexpr int FilaNodoDx = 7;
+const QString EcuacionNodoDx = QStringLiteral("Nodo D, ΣFx = 0: 1·F3 = -400");
 
 // An arrow pointer with its tip at `punta`, as a desktop draws it, since a
 // grab of a window never shows the pointer.
@@ -292,6 +298,8 @@ void Recorrido::Verificar()
         if (std::abs(fuerza - FuerzasEsperadas[static_cast<size_t>(b - 1)]) > 0.05)
             Avisar(QStringLiteral("bar %1 shows %2").arg(b).arg(FormatoGeneral(fuerza, Separador::Punto)));
     }
+    if (modulo.Resuelto.hay && TextoEcuacion(modulo.Resuelto, FilaNodoDx) != EcuacionNodoDx)
+        Avisar(QStringLiteral("row Nod Dx reads '%1'").arg(TextoEcuacion(modulo.Resuelto, FilaNodoDx)));
     for (const char* nombre : { "resultados", "resultados_derecha", "seleccion" })
         if (!resultado.imagenes.contains(QString::fromLatin1(nombre)))
             Avisar(QStringLiteral("no picture '%1'").arg(QString::fromLatin1(nombre)));
