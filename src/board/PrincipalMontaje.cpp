@@ -4,6 +4,7 @@
 #include "board/Dibujos.h"
 #include "board/Pixeles.h"
 #include "board/Principal.h"
+#include "board/TeclasPrincipal.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -91,6 +92,7 @@ Principal::Principal(Modulo& modeloCompartido, Arranque arranque)
     crearPanelDatos();
     crearTablero();
     crearBarraEstado();
+    InstalarTeclas(*this);
     centro->setFixedSize(APixeles(9255), APixeles(8640));
 
     // Window load, in its order.

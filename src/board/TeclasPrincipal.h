@@ -1,0 +1,7 @@
+#pragma once
+
+class Principal;
+
+// The main window's keys beyond the buttons' own: Esc drops a bar being drawn,
+// F1 opens the user guide.
+void InstalarTeclas(Principal& p);
