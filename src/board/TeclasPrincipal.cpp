@@ -1,5 +1,7 @@
 #include "board/TeclasPrincipal.h"
 
+#include "board/AccionCopiar.h"
+#include "board/CopiaTablero.h"
 #include "board/Principal.h"
 #include "shell/Ayuda.h"
 
@@ -30,4 +32,5 @@ void InstalarTeclas(Principal& p)
         [&p] { SoltarBarra(p); });
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), &p), &QShortcut::activated, &p,
         [&p] { MostrarAyuda(&p); });
+    AgregarCopiar(p, {}, [&p] { CopiarTablero(*p.Diagrama); });
 }

@@ -3,12 +3,16 @@
 
 #include "results/Final.h"
 
+#include "board/AccionCopiar.h"
 #include "board/Pixeles.h"
 #include "board/Principal.h"
 #include "model/Numeros.h"
+#include "results/CopiaResultados.h"
 #include "results/ListaTabulada.h"
 
+#include <QClipboard>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -57,6 +61,8 @@ Final::Final(Principal& dueno)
     LlenarLista(resuelto);
     LlenarReacciones(resuelto);
     LlenarMatriz(resuelto);
+    AgregarCopiar(*this, { Elemento, msfgMatriz },
+        [&resuelto] { QGuiApplication::clipboard()->setMimeData(DatosResultados(resuelto)); });
 }
 
 void Final::crearControles()

@@ -1,22 +1,11 @@
 // The load arrow's head: where it stands and where it points, and how the
 // board draws it with its line at one and two device pixels a pixel.
 
+#include "board/CopiaTablero.h"
 #include "board/Flecha.h"
 #include "tools/VentanaPrueba.h"
 
 namespace {
-
-// The board at `proporcion` device pixels a logical pixel, white behind.
-QImage Pintar(Principal& p, qreal proporcion)
-{
-    QImage imagen(QSize(584, 406) * proporcion, QImage::Format_ARGB32);
-    imagen.setDevicePixelRatio(proporcion);
-    imagen.fill(Qt::white);
-    QPainter pintor(&imagen);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    p.Diagrama->Escena().render(&pintor, QRectF(0, 0, 584, 406), QRectF(0, 0, 8760, 6090));
-    return imagen;
-}
 
 // The colour at a board point in twips.
 QColor En(const QImage& imagen, double x, double y)
@@ -77,7 +66,7 @@ private slots:
         v.Clic(3, 1);
         v.Escribir("1000|90", true); // line up to (1605, 1660); head from y 1920 down to its tip at 2100
         const QColor verde(0, 128, 64), rojo(255, 0, 0);
-        QImage imagen = Pintar(v.p, proporcion);
+        QImage imagen = ImagenTablero(*v.p.Diagrama, proporcion);
         // 50 twips left of the axis (the node's letter stands to the right), past the 75-twip shaft: inside the
         // head near its back edge, outside it near its tip, so the head widens upward and points down onto the node.
         QCOMPARE(En(imagen, 1555, 1950), verde);
@@ -85,7 +74,7 @@ private slots:
         QCOMPARE(En(imagen, 1605, 1700), verde); // the shaft
         QCOMPARE(En(imagen, 1605, 2160), rojo);  // the node dot stays in view under the tip
         v.p.Fuerza[1]->Visible(false);
-        imagen = Pintar(v.p, proporcion);
+        imagen = ImagenTablero(*v.p.Diagrama, proporcion);
         QCOMPARE(En(imagen, 1555, 1950), QColor(Qt::white));
         QCOMPARE(En(imagen, 1605, 1700), QColor(Qt::white));
     }
