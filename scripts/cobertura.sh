@@ -8,12 +8,12 @@ dir=${1:-build-cov}
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 cd "$raiz"
 
-for p in gcovr qt6-base-dev cmake; do
+for p in gcovr qt6-base-dev libeigen3-dev cmake; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
         sudo=""
         [ "$(id -u)" -ne 0 ] && sudo=sudo
         $sudo apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq gcovr qt6-base-dev cmake
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq gcovr qt6-base-dev libeigen3-dev cmake
         break
     fi
 done

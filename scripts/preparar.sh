@@ -8,7 +8,7 @@ dir=${2:-build}
 shift $(( $# > 2 ? 2 : $# )) || true
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 
-paquetes=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev
+paquetes=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libeigen3-dev
           fonts-liberation fonts-dejavu-core)
 if [ "$modo" = pruebas ]; then
     paquetes+=(xvfb xauth x11-utils clang libclang-rt-14-dev libbenchmark-dev gcovr poppler-utils)

@@ -2,23 +2,12 @@
 // matrices and one small truss; whole trusses are in tst_calcular.
 
 #include "Cercha.h"
+#include "Reservas.h"
 #include "solver/Ensamblaje.h"
 #include "solver/Resolver.h"
 
 #include <QTest>
-#include <atomic>
 #include <cstring>
-
-static std::atomic<long> reservas { 0 }; // every allocation of the process
-
-void* operator new(std::size_t bytes)
-{
-    ++reservas;
-    void* memoria = std::malloc(bytes == 0 ? 1 : bytes);
-    return memoria ? memoria : throw std::bad_alloc();
-}
-void operator delete(void* memoria) noexcept { std::free(memoria); }
-void operator delete(void* memoria, std::size_t) noexcept { std::free(memoria); }
 
 using Filas = QList<QList<double>>;
 
