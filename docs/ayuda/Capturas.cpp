@@ -318,7 +318,8 @@ Capturas Recorrido::Tomar()
     return resultado;
 }
 
-// The example with its diagonal moved: Calcular refuses it and marks C and F.
+// The example with its diagonal moved, as the guide's chapter 7 describes it:
+// Calcular must refuse it. Its board is kept as the picture "mecanismo".
 Capturas Recorrido::TomarMecanismo()
 {
     p.show();

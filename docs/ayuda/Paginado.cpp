@@ -124,6 +124,27 @@ QTextBlock InicioDelPaso(const QTextBlock& figura)
     return bloque;
 }
 
+// The height of the blocks from `inicio` to `fin` laid out without a page
+// break between them: their boxes and margins, not the blank a break leaves.
+qreal AltoSinSaltos(const QTextDocument& documento, const QTextBlock& inicio, const QTextBlock& fin)
+{
+    qreal alto = 0;
+    for (QTextBlock b = inicio; b.isValid(); b = b.next()) {
+        const QTextBlockFormat formato = b.blockFormat();
+        alto += documento.documentLayout()->blockBoundingRect(b).height() + formato.topMargin() + formato.bottomMargin();
+        if (b == fin)
+            break;
+    }
+    return alto;
+}
+
+// A break before a block goes before the heading right above it instead.
+QTextBlock ConSuTitulo(const QTextBlock& bloque)
+{
+    const QTextBlock anterior = bloque.previous();
+    return anterior.isValid() && anterior.blockFormat().headingLevel() > 0 ? anterior : bloque;
+}
+
 // One page break that keeps a figure with its step, or a heading with what
 // follows it; false when nothing is left to mend.
 bool ArreglarUno(QTextDocument& documento)
@@ -141,9 +162,8 @@ bool ArreglarUno(QTextDocument& documento)
         const int paginaPie = Pagina(documento, siguiente);
         if (Pagina(documento, inicio) == paginaPie)
             continue;
-        const auto& layout = *documento.documentLayout();
-        const qreal largo = layout.blockBoundingRect(siguiente).bottom() - layout.blockBoundingRect(inicio).top();
-        const QTextBlock objetivo = largo <= alto * 0.97 ? inicio : bloque.previous();
+        const qreal largo = AltoSinSaltos(documento, inicio, siguiente);
+        const QTextBlock objetivo = largo <= alto * 0.97 ? inicio : ConSuTitulo(bloque.previous());
         if (Pagina(documento, objetivo) != paginaPie && SaltoAntes(objetivo))
             return true;
     }
