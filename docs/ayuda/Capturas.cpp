@@ -4,11 +4,15 @@
 #include "board/Principal.h"
 #include "board/Tablero.h"
 #include "model/Numeros.h"
+#include "solver/Ecuaciones.h"
 #include "shell/Acerca.h"
 #include "shell/Inicio.h"
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -30,21 +34,46 @@ constexpr double PunteroNodoA = 0.98;
 // load lines and supports once the drawing area is 8 m by 4.45 m.
 const QRect RecorteEjemplo(0, 0, 260, 168);
 
+// The top chord with its two loads, in metres: left, bottom, right, top.
+constexpr double RecorteCargas[4] { -0.1, 2.3, 4.3, 4.45 };
+
+const QString MensajeSingular = QStringLiteral("Matriz singular, Imposible calcular la cercha");
+
+// The guide writes out the tooltip of the grid's row "Nod Dx", worked by hand:
+// bar 3 leaves D at 0 degrees, 400 N pushes D toward +X.
+constexpr int FilaNodoDx = 7;
+const QString EcuacionNodoDx = QStringLiteral("Nodo D, ΣFx = 0: 1·F3 = -400");
+
+// An arrow pointer with its tip at `punta`, as a desktop draws it, since a
+// grab of a window never shows the pointer.
+void DibujarPuntero(QImage& imagen, QPointF punta)
+{
+    static const QPointF forma[] { { 0, 0 }, { 0, 16 }, { 4, 12.5 }, { 7, 19 }, { 9.5, 18 }, { 6.6, 11.6 }, { 11.5, 11.6 } };
+    QPainter pintor(&imagen);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.translate(punta);
+    pintor.setPen(QPen(Qt::white, 1.2));
+    pintor.setBrush(Qt::black);
+    pintor.drawPolygon(forma, int(std::size(forma)));
+}
+
 class Recorrido {
 public:
-    Recorrido()
-        : p(modulo, Principal::Arranque::ConPresentacion)
+    explicit Recorrido(Principal::Arranque arranque)
+        : p(modulo, arranque)
     {
     }
 
     Capturas Tomar();
+    Capturas TomarMecanismo();
 
 private:
     void Presentacion();
     void ColocarNodos();
-    void DibujarBarras();
-    void ApoyosYCargas();
+    void DibujarBarras(const std::array<ejemplo::Barra, 9>& barras, bool fotos);
+    void ApoyosYCargas(int movil, bool fotos);
     void CalcularYResultados();
+    void UsarResultados(QDialog& ventana);
     void VentanaAcerca();
     void Verificar();
 
@@ -57,8 +86,10 @@ private:
     template <typename T> T* Control(const QString& nombre) const { return p.findChild<T*>(nombre); }
     void Escribir(const QString& primero, const QString& segundo);
     void Capturar(const QString& nombre, QWidget* ventana);
-    void CapturarTablero(const QString& nombre);
+    void CapturarTablero(const QString& nombre, QRect recorte = RecorteEjemplo);
     void CapturarParte(const QString& nombre);
+    QGraphicsView* Vista() const { return Control<QGraphicsView>(QStringLiteral("Diagrama")); }
+    QPoint EnVista(double x, double y) const;
     void Avisar(const QString& texto) { resultado.avisos << texto; }
 
     Modulo modulo;
@@ -96,11 +127,18 @@ void Recorrido::Capturar(const QString& nombre, QWidget* ventana)
     resultado.imagenes.insert(nombre, ventana->grab().toImage());
 }
 
+// A point in metres on the board's viewport, in logical pixels.
+QPoint Recorrido::EnVista(double x, double y) const
+{
+    const EventoPuntero e = EnMetros(x, y);
+    return Vista()->mapFromScene(QPointF(e.X, e.Y));
+}
+
 // The part of the board where the example lies, larger on paper than the whole window.
-void Recorrido::CapturarTablero(const QString& nombre)
+void Recorrido::CapturarTablero(const QString& nombre, QRect recorte)
 {
     QCoreApplication::processEvents();
-    resultado.imagenes.insert(nombre, Control<QGraphicsView>(QStringLiteral("Diagrama"))->viewport()->grab(RecorteEjemplo).toImage());
+    resultado.imagenes.insert(nombre, Vista()->viewport()->grab(recorte).toImage());
 }
 
 // The window from its tool buttons down to the part of the board with the example.
@@ -135,6 +173,8 @@ void Recorrido::ColocarNodos()
     const EventoPuntero cercaDeA = EnMetros(PunteroNodoA, PunteroNodoA);
     Mover(cercaDeA);
     CapturarParte(QStringLiteral("nodo"));
+    const QPoint puntero = Vista()->viewport()->mapTo(&p, EnVista(PunteroNodoA, PunteroNodoA));
+    DibujarPuntero(resultado.imagenes[QStringLiteral("nodo")], puntero);
     p.Diagrama_MouseDown(cercaDeA);
     // The others typed, as exact coordinates.
     for (size_t i = 1; i < ejemplo::Nodos.size(); ++i) {
@@ -146,14 +186,14 @@ void Recorrido::ColocarNodos()
     CapturarTablero(QStringLiteral("nodos"));
 }
 
-void Recorrido::DibujarBarras()
+void Recorrido::DibujarBarras(const std::array<ejemplo::Barra, 9>& barras, bool fotos)
 {
     int numero = 0;
-    for (const ejemplo::Barra& barra : ejemplo::Barras) {
+    for (const ejemplo::Barra& barra : barras) {
         ++numero;
         Herramienta(HerrBarra);
         Clic(EnNodo(barra.inicio));
-        if (numero == ejemplo::BarraEnDibujo) {
+        if (fotos && numero == ejemplo::BarraEnDibujo) {
             // Part of the way to its end node, the rubber band and the live length and angle.
             const ejemplo::Punto& a = ejemplo::Nodos[static_cast<size_t>(barra.inicio - 1)];
             const ejemplo::Punto& b = ejemplo::Nodos[static_cast<size_t>(barra.fin - 1)];
@@ -162,15 +202,16 @@ void Recorrido::DibujarBarras()
         }
         Clic(EnNodo(barra.fin));
     }
-    CapturarTablero(QStringLiteral("barras"));
+    if (fotos)
+        CapturarTablero(QStringLiteral("barras"));
 }
 
-void Recorrido::ApoyosYCargas()
+void Recorrido::ApoyosYCargas(int movil, bool fotos)
 {
     Herramienta(HerrApoyos);
     Clic(EnNodo(ejemplo::ApoyoFijo));
-    Clic(EnNodo(ejemplo::ApoyoMovil));
-    bool primera = true;
+    Clic(EnNodo(movil));
+    bool primera = fotos;
     for (const ejemplo::Carga& carga : ejemplo::Cargas) {
         Herramienta(HerrCarga);
         Clic(EnNodo(carga.nodo));
@@ -180,7 +221,12 @@ void Recorrido::ApoyosYCargas()
         primera = false;
         Control<QPushButton>(QStringLiteral("Aceptar"))->click();
     }
+    if (!fotos)
+        return;
     CapturarTablero(QStringLiteral("cercha"));
+    const QPoint a = EnVista(RecorteCargas[0], RecorteCargas[3]);
+    const QPoint b = EnVista(RecorteCargas[2], RecorteCargas[1]);
+    CapturarTablero(QStringLiteral("flechas"), QRect(a, b));
 }
 
 void Recorrido::CalcularYResultados()
@@ -196,18 +242,32 @@ void Recorrido::CalcularYResultados()
         if (!ventana)
             return;
         sondeo.stop();
-        Capturar(QStringLiteral("resultados"), ventana);
-        auto* lista = ventana->findChild<QListWidget*>();
-        if (lista && lista->count() >= ejemplo::BarraSeleccionada) {
-            QListWidgetItem* fila = lista->item(ejemplo::BarraSeleccionada - 1);
-            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(fila).center());
-            CapturarTablero(QStringLiteral("seleccion"));
-        }
+        UsarResultados(*ventana);
         ventana->reject();
     });
     sondeo.start(20);
     Control<QToolButton>(QStringLiteral("Resultados"))->click();
     sondeo.stop();
+}
+
+// As it opens, with the grid scrolled to its right end (the reactions and the
+// loads), and with a bar picked in its list.
+void Recorrido::UsarResultados(QDialog& ventana)
+{
+    Capturar(QStringLiteral("resultados"), &ventana);
+    if (auto* matriz = ventana.findChild<QTableWidget*>()) {
+        QScrollBar* barra = matriz->horizontalScrollBar();
+        const int antes = barra->value();
+        barra->setValue(barra->maximum());
+        Capturar(QStringLiteral("resultados_derecha"), &ventana);
+        barra->setValue(antes);
+    }
+    auto* lista = ventana.findChild<QListWidget*>();
+    if (lista && lista->count() >= ejemplo::BarraSeleccionada) {
+        QListWidgetItem* fila = lista->item(ejemplo::BarraSeleccionada - 1);
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(fila).center());
+        CapturarTablero(QStringLiteral("seleccion"));
+    }
 }
 
 void Recorrido::VentanaAcerca()
@@ -238,7 +298,9 @@ void Recorrido::Verificar()
         if (std::abs(fuerza - FuerzasEsperadas[static_cast<size_t>(b - 1)]) > 0.05)
             Avisar(QStringLiteral("bar %1 shows %2").arg(b).arg(FormatoGeneral(fuerza, Separador::Punto)));
     }
-    for (const char* nombre : { "resultados", "seleccion" })
+    if (modulo.Resuelto.hay && TextoEcuacion(modulo.Resuelto, FilaNodoDx) != EcuacionNodoDx)
+        Avisar(QStringLiteral("row Nod Dx reads '%1'").arg(TextoEcuacion(modulo.Resuelto, FilaNodoDx)));
+    for (const char* nombre : { "resultados", "resultados_derecha", "seleccion" })
         if (!resultado.imagenes.contains(QString::fromLatin1(nombre)))
             Avisar(QStringLiteral("no picture '%1'").arg(QString::fromLatin1(nombre)));
 }
@@ -248,11 +310,27 @@ Capturas Recorrido::Tomar()
     p.show();
     Presentacion();
     ColocarNodos();
-    DibujarBarras();
-    ApoyosYCargas();
+    DibujarBarras(ejemplo::Barras, true);
+    ApoyosYCargas(ejemplo::ApoyoMovil, true);
     CalcularYResultados();
     VentanaAcerca();
     Verificar();
+    return resultado;
+}
+
+// The example with its diagonal moved, as the guide's chapter 7 describes it:
+// Calcular must refuse it. Its board is kept as the picture "mecanismo".
+Capturas Recorrido::TomarMecanismo()
+{
+    p.show();
+    ColocarNodos();
+    resultado.imagenes.clear();
+    DibujarBarras(ejemplo::BarrasMecanismo, false);
+    ApoyosYCargas(ejemplo::ApoyoMovilMecanismo, false);
+    Control<QToolButton>(QStringLiteral("Calcular"))->click();
+    if (p.MensajeActual() != MensajeSingular)
+        Avisar(QStringLiteral("the mechanism says '%1'").arg(p.MensajeActual()));
+    CapturarTablero(QStringLiteral("mecanismo"));
     return resultado;
 }
 
@@ -260,6 +338,9 @@ Capturas Recorrido::Tomar()
 
 Capturas TomarCapturas()
 {
-    Recorrido recorrido;
-    return recorrido.Tomar();
+    Capturas capturas = Recorrido(Principal::Arranque::ConPresentacion).Tomar();
+    const Capturas mecanismo = Recorrido(Principal::Arranque::SinPresentacion).TomarMecanismo();
+    capturas.imagenes.insert(mecanismo.imagenes);
+    capturas.avisos += mecanismo.avisos;
+    return capturas;
 }

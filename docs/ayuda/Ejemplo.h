@@ -34,6 +34,14 @@ inline constexpr int ApoyoFijo = 1;
 inline constexpr int ApoyoMovil = 3;
 inline constexpr std::array<Carga, 2> Cargas { { { 5, "1000", "90" }, { 4, "400", "180" } } };
 
+// The mechanism of the guide: bar 9 drawn B-D instead of B-F and the roller
+// at B. The left panel, with both diagonals, is held by A and B; C and F can
+// only move up or down together (BC and EF level, CF upright). 12 = 9 + 3,
+// yet the system is singular.
+inline constexpr std::array<Barra, 9> BarrasMecanismo { { { 1, 2 }, { 2, 3 }, { 4, 5 }, { 5, 6 }, { 1, 4 }, { 2, 5 },
+    { 3, 6 }, { 1, 5 }, { 2, 4 } } };
+inline constexpr int ApoyoMovilMecanismo = 2;
+
 // The bar whose drawing is shown half-way, and the bar picked in the results window.
 inline constexpr int BarraEnDibujo = 8;
 inline constexpr int BarraSeleccionada = 9;

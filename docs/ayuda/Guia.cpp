@@ -1,5 +1,8 @@
 #include "Guia.h"
 
+#include "Paginado.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -12,8 +15,10 @@ namespace {
 const QString Esquema = QStringLiteral("captura:");
 const QString TituloGuia = QStringLiteral("Vexo.Parvu.Trabina: guía del usuario");
 const QString Creador = QStringLiteral("Vexo.Parvu.Trabina 1.0.0");
-const QMarginsF MargenesMm(16, 12, 16, 12);
+const QMarginsF MargenesMm(16, 12, 16, 10);
 constexpr int ResolucionPdf = 300;
+// The band at the foot of each page that holds its number, in millimetres.
+constexpr double PieMm = 7;
 
 QImage Sustituto()
 {
@@ -34,12 +39,9 @@ QStringList NombresUsados(const QString& html)
     return nombres;
 }
 
-} // namespace
-
-bool EscribirGuia(const QString& html, const QMap<QString, QImage>& imagenes, const QString& salida,
-    QStringList& avisos, QString& error)
+void AgregarImagenes(QTextDocument& documento, const QString& html, const QMap<QString, QImage>& imagenes,
+    QStringList& avisos)
 {
-    QTextDocument documento;
     for (const QString& nombre : NombresUsados(html)) {
         QImage imagen = imagenes.value(nombre);
         if (imagen.isNull()) {
@@ -48,8 +50,36 @@ bool EscribirGuia(const QString& html, const QMap<QString, QImage>& imagenes, co
         }
         documento.addResource(QTextDocument::ImageResource, QUrl(Esquema + nombre), imagen);
     }
-    documento.setHtml(html);
+}
 
+void Imprimir(QTextDocument& documento, QPdfWriter& pdf)
+{
+    QPainter pintor(&pdf);
+    const QSizeF pagina = documento.pageSize();
+    QFont letra = documento.defaultFont();
+    letra.setPointSizeF(8);
+    for (int i = 0; i < documento.pageCount(); ++i) {
+        if (i > 0)
+            pdf.newPage();
+        pintor.save();
+        pintor.translate(0, -i * pagina.height());
+        // A paragraph split between pages also writes its last line of the
+        // page before, clipped away, at the top of this one (QTextLayout draws
+        // the line above its clip): invisible, but a text search finds it twice.
+        documento.drawContents(&pintor, QRectF(QPointF(0, i * pagina.height()), pagina));
+        pintor.restore();
+        pintor.setFont(letra);
+        pintor.setPen(QColor(0x44, 0x44, 0x44));
+        const QRectF pie(0, pagina.height(), pagina.width(), pdf.height() - pagina.height());
+        pintor.drawText(pie, Qt::AlignHCenter | Qt::AlignBottom, QString::number(i + 1));
+    }
+}
+
+} // namespace
+
+bool EscribirGuia(const QString& html, const QMap<QString, QImage>& imagenes, const QString& salida,
+    QStringList& avisos, QString& error)
+{
     QSaveFile archivo(salida);
     if (!archivo.open(QIODevice::WriteOnly)) {
         error = archivo.errorString();
@@ -62,8 +92,15 @@ bool EscribirGuia(const QString& html, const QMap<QString, QImage>& imagenes, co
         pdf.setResolution(ResolucionPdf);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(MargenesMm, QPageLayout::Millimeter);
-        // Laid out unpaginated, the document is cut into pages here and numbered at the foot.
-        documento.print(&pdf);
+
+        // Laid out on the writer's own pages, at its resolution, less the foot.
+        QTextDocument documento;
+        documento.documentLayout()->setPaintDevice(&pdf);
+        const double pie = PieMm / 25.4 * ResolucionPdf;
+        documento.setPageSize(QSizeF(pdf.width(), pdf.height() - pie));
+        AgregarImagenes(documento, html, imagenes, avisos);
+        Paginar(documento, html, avisos);
+        Imprimir(documento, pdf);
     }
     if (!archivo.commit()) {
         error = archivo.errorString();

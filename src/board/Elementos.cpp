@@ -1,12 +1,27 @@
 #include "Elementos.h"
 
+#include "board/FlechaCarga.h"
+
 #include <QBrush>
 #include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QPen>
 
-Linea::Linea(QGraphicsScene& escena, QColor color, int ancho)
-    : item(escena.addLine(0, 0, 0, 0))
+namespace {
+
+QGraphicsLineItem* NuevaLinea(QGraphicsScene& escena, Linea::Punta punta)
+{
+    if (punta == Linea::Punta::Ninguna)
+        return escena.addLine(0, 0, 0, 0);
+    auto* flecha = new FlechaCarga;
+    escena.addItem(flecha); // the scene owns it, as it owns added lines
+    return flecha;
+}
+
+} // namespace
+
+Linea::Linea(QGraphicsScene& escena, QColor color, int ancho, Punta punta)
+    : item(NuevaLinea(escena, punta))
 {
     QPen pluma(color, ancho);
     pluma.setCosmetic(true); // the width is in screen pixels, whatever the scale

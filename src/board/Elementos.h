@@ -26,9 +26,11 @@ private:
     double inferior = 0;
 };
 
+// A line, or an arrow whose head sits at its start point (X1, Y1).
 class Linea {
 public:
-    Linea(QGraphicsScene& escena, QColor color, int ancho);
+    enum class Punta { Ninguna, Inicio };
+    Linea(QGraphicsScene& escena, QColor color, int ancho, Punta punta = Punta::Ninguna);
     float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     void FijarInicio(float x, float y);
     void FijarFin(float x, float y);

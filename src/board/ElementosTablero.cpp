@@ -49,7 +49,7 @@ ElementosTablero::ElementosTablero(QGraphicsScene& escena, const QFont& fuenteVe
         lbFuerza[i] = std::make_unique<Etiqueta>(escena, Qt::black, Arial(6), true);
     }
     for (int i = 0; i <= MaxCargas; ++i)
-        Fuerza[i] = std::make_unique<Linea>(escena, ColorLineaCarga, 5);
+        Fuerza[i] = std::make_unique<Linea>(escena, ColorLineaCarga, 5, Linea::Punta::Inicio);
     for (int i = 0; i <= 2 * MaxCargas; ++i)
         lbCarga[i] = std::make_unique<Etiqueta>(escena, ColorTextoCarga, Arial(6.75), false);
 }

@@ -83,6 +83,7 @@ private:
     void crearPanelDatos();
     void crearTablero();
     void crearBarraEstado();
+    void crearTeclas();
     void MostrarInicio();
 
     // What the tools may use.
@@ -96,6 +97,8 @@ private:
     void HabilitarResultados(bool habilitado) override;
     bool Confirmar(const QString& pregunta) override;
 
+    // Esc: the bar being drawn is dropped.
+    void SoltarBarraAbierta();
     void MostrarPosicion(float X, float Y);
     void MostrarFuerzas();
     // Bar colours by the sign of the last successful calculation's forces,

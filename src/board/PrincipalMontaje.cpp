@@ -86,6 +86,7 @@ Principal::Principal(Modulo& modeloCompartido, Arranque arranque)
     crearPanelDatos();
     crearTablero();
     crearBarraEstado();
+    crearTeclas();
     centro->setFixedSize(APixeles(9255), APixeles(8640));
 
     // Window load, in its order.

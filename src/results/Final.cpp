@@ -3,13 +3,17 @@
 
 #include "results/Final.h"
 
+#include "board/AccionCopiar.h"
 #include "board/Pixeles.h"
 #include "board/Tablero.h"
 #include "model/Modulo.h"
 #include "model/Numeros.h"
+#include "results/CopiaResultados.h"
 #include "results/ListaTabulada.h"
 
+#include <QClipboard>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -64,6 +68,8 @@ Final::Final(QWidget& dueno, const CalculoResuelto& resuelto, double pantalla, R
     LlenarLista(resuelto);
     LlenarReacciones(resuelto);
     LlenarMatriz(resuelto);
+    AgregarCopiar(*this, { Elemento, msfgMatriz },
+        [&resuelto] { QGuiApplication::clipboard()->setMimeData(DatosResultados(resuelto)); });
 }
 
 void Final::crearControles()

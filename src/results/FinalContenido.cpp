@@ -4,8 +4,8 @@
 #include "board/Colores.h"
 #include "board/Pixeles.h"
 #include "model/Modulo.h"
-#include "model/Numeros.h"
 #include "results/Final.h"
+#include "results/TextosResultados.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -16,17 +16,6 @@ namespace {
 
 constexpr int AnchoColumna = 50; // 750 twips
 constexpr int AltoFila = 18;
-
-const Tabla<QString, 3> TextosApoyo {{
-    QStringLiteral("Apoyo Fijo X: "),
-    QStringLiteral("Apoyo Fijo Y: "),
-    QStringLiteral("Apoyo Movil Y: "),
-}};
-
-QString Entero(int valor)
-{
-    return FormatoGeneral(valor, Separador::Regional);
-}
 
 QTableWidgetItem* Encabezado(const QString& texto)
 {
@@ -42,18 +31,14 @@ QTableWidgetItem* Encabezado(const QString& texto)
 // "3<tab>A - D<tab>12.5": tension reads positive, as on the board.
 void Final::LlenarLista(const CalculoResuelto& resuelto)
 {
-    const QString tab(QLatin1Char('\t'));
-    for (int b = 1; b <= resuelto.NumBarras; ++b) {
-        const BarraRec& barra = resuelto.Barras[b];
-        Elemento->addItem(Entero(b) + tab + LetraNodo(barra.NodoInicial) + QStringLiteral(" - ") + LetraNodo(barra.NodoFinal)
-            + tab + FormatoFijo(-barra.Fuerza, 1, Separador::Regional));
-    }
+    for (int b = 1; b <= resuelto.NumBarras; ++b)
+        Elemento->addItem(ColumnasBarra(resuelto, b).join(QLatin1Char('\t')));
 }
 
 void Final::LlenarReacciones(const CalculoResuelto& resuelto)
 {
     for (int i = 0; i < 3; ++i)
-        Apoyo[i]->setText(TextosApoyo[i] + FormatoFijo(resuelto.Reacciones[i], 2, Separador::Regional));
+        Apoyo[i]->setText(TextosApoyo[i] + ValorReaccion(resuelto, i));
 }
 
 // The first row and column of the grid are its headings, kept in view as the
@@ -80,13 +65,10 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
     msfgMatriz->setColumnCount(ecuaciones + 1);
     EncabezarMatriz(resuelto);
 
-    const Matriz& M = resuelto.MatrizInicial;
     for (int j = 1; j <= ecuaciones + 1; ++j) {
         const bool cargas = j == ecuaciones + 1;
         for (int i = 1; i <= ecuaciones; ++i) {
-            const double valor = M[i][j];
-            auto* celda
-                = new QTableWidgetItem(FormatoGeneral(RedondearPar(valor, cargas ? 1 : 3), Separador::Regional));
+            auto* celda = new QTableWidgetItem(TextoCelda(resuelto, i, j));
             celda->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter); // decimals line up
             if (cargas) {
                 QFont negrita = celda->font();
@@ -101,17 +83,9 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
 
 void Final::EncabezarMatriz(const CalculoResuelto& resuelto)
 {
-    const int barras = resuelto.NumBarras;
-    for (int b = 1; b <= barras; ++b)
-        msfgMatriz->setHorizontalHeaderItem(b - 1, Encabezado(QStringLiteral("Elem ") + Entero(b)));
-    msfgMatriz->setHorizontalHeaderItem(barras, Encabezado(QStringLiteral("Fijo X")));
-    msfgMatriz->setHorizontalHeaderItem(barras + 1, Encabezado(QStringLiteral("Fijo Y")));
-    msfgMatriz->setHorizontalHeaderItem(barras + 2, Encabezado(QStringLiteral("Movil Y")));
-    msfgMatriz->setHorizontalHeaderItem(barras + 3, Encabezado(QStringLiteral("Cargas")));
-    for (int k = 1; k <= resuelto.NumNodos; ++k) {
-        msfgMatriz->setVerticalHeaderItem(
-            2 * k - 2, Encabezado(QStringLiteral("Nod ") + LetraNodo(k) + QStringLiteral("x")));
-        msfgMatriz->setVerticalHeaderItem(
-            2 * k - 1, Encabezado(QStringLiteral("Nod ") + LetraNodo(k) + QStringLiteral("y")));
-    }
+    const int ecuaciones = 2 * resuelto.NumNodos;
+    for (int j = 1; j <= ecuaciones + 1; ++j)
+        msfgMatriz->setHorizontalHeaderItem(j - 1, Encabezado(EncabezadoColumna(resuelto, j)));
+    for (int i = 1; i <= ecuaciones; ++i)
+        msfgMatriz->setVerticalHeaderItem(i - 1, Encabezado(EncabezadoFila(i)));
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -104,6 +105,8 @@ QLayout* Acerca::crearBotones()
     Command2->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Acerca::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Acerca::Command2_Click);
+    // F1 is the desktop's key for help: the same request as the button's.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &Acerca::Command1_Click);
     auto* fila = new QHBoxLayout;
     fila->addStretch(1);
     fila->addWidget(Command1);

@@ -176,33 +176,46 @@ void PruebaComandos::acercaModalDePrincipal()
     QVERIFY(modal && abierta.isNull()); // destroyed on closing
 }
 
+// The about box's button, and F1 there or in the main window: one request, one message.
 void PruebaComandos::ayuda_data()
 {
     QTest::addColumn<bool>("presente");
-    QTest::newRow("missing") << false;
-    QTest::newRow("present") << true;
+    QTest::addColumn<QString>("como");
+    for (const char* como : { "button", "F1 about box", "F1 main window" }) {
+        QTest::addRow("missing, %s", como) << false << QString(como);
+        QTest::addRow("present, %s", como) << true << QString(como);
+    }
 }
 
 void PruebaComandos::ayuda()
 {
     QFETCH(bool, presente);
+    QFETCH(QString, como);
     const QString ruta = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/Help_Trabina.pdf");
     QVERIFY2(!QFile::exists(ruta), "the test program's directory must not hold the guide");
     QFile documento(ruta);
     const auto borrar = qScopeGuard([&] { documento.remove(); });
     QVERIFY(!presente || (documento.open(QIODevice::WriteOnly) && documento.write("%PDF-1.4\n%%EOF\n") > 0));
     QStringList abiertas;
+    QWidget* dueno = nullptr;
     const auto restaurar = qScopeGuard([anterior = AbridorAyuda()] { AbridorAyuda() = anterior; });
-    AbridorAyuda() = [&](const QString& r, QWidget*) { abiertas << r; };
+    AbridorAyuda() = [&](const QString& r, QWidget* w) { abiertas << r, dueno = w; };
 
     Ventana<> v;
     Acerca a(&v.p);
-    a.show();
+    QWidget* ventana = como == "F1 main window" ? static_cast<QWidget*>(&v.p) : &a;
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowActive(ventana));
+    QTRY_COMPARE(QGuiApplication::focusWindow(), ventana->windowHandle()); // where the keys go
     Contestar ok(QMessageBox::Ok);
-    a.Command1->click();
+    if (como == "button")
+        a.Command1->click();
+    else
+        QTest::keyClick(ventana, Qt::Key_F1);
     QCoreApplication::processEvents();
-    QVERIFY(a.isVisible()); // the about box stays open
+    QVERIFY(ventana->isVisible()); // the about box stays open
     QCOMPARE(abiertas, presente ? QStringList { ruta } : QStringList());
+    QCOMPARE(dueno, presente ? ventana : nullptr);
     const QString falta = "La ayuda del software no se encuentra disponible en la ubicación actual\r\n" + ruta;
     QCOMPARE(ok.vista, presente ? QString() : Caja(falta, QMessageBox::Warning, QMessageBox::Ok, "Aceptar"));
 }

@@ -131,6 +131,34 @@ private slots:
         QVERIFY(v.m.NumBarras == 0 && v.m.Barras.size() == 1 && !C(v.p).Barra[1]->EsVisible());
     }
 
+    // Esc drops the bar being drawn as selecting a tool does, also while typing in the panel; the tool then
+    // waits for a new start node. With no bar open it does nothing.
+    void escSueltaLaBarra_data()
+    {
+        Columnas<bool>("enPanel");
+        Fila("board focused", false);
+        Fila("typing in the panel", true);
+    }
+    void escSueltaLaBarra()
+    {
+        const auto [enPanel] = Datos<bool>("enPanel");
+        BarraAbierta v;
+        v.p.show();
+        QVERIFY(QTest::qWaitForWindowActive(&v.p));
+        QWidget* foco = enPanel ? static_cast<QWidget*>(C(v.p).Prin) : C(v.p).Diagrama;
+        foco->setFocus();
+        QTRY_VERIFY(foco->hasFocus() && QGuiApplication::focusWindow() == v.p.windowHandle());
+        QTest::keyClick(foco, Qt::Key_Escape);
+        QVERIFY(v.m.NumBarras == 0 && v.m.Barras.size() == 1 && !C(v.p).Barra[1]->EsVisible());
+        QCOMPARE(Estado(v.p), "armada h3 «Seleccione nodo de inicio:»");
+        v.Clic(3, 1);
+        v.Mover(6, 4);
+        v.Clic(6, 4);
+        QCOMPARE(Barra1(v), CerradaEn64);
+        QTest::keyClick(&v.p, Qt::Key_Escape);
+        QCOMPARE(Barra1(v) + " " + Estado(v.p), CerradaEn64 + " " + Cerrada);
+    }
+
     void barraVeintiunoRechazada()
     {
         Ventana v;
