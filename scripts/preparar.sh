@@ -16,7 +16,7 @@ raiz=$(cd "$(dirname "$0")/.." && pwd)
 paquetes=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libeigen3-dev
           fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 if [ "$modo" = pruebas ]; then
-    paquetes+=(xvfb xauth x11-utils openbox scrot netpbm desktop-file-utils appstream lintian clang libclang-rt-14-dev libbenchmark-dev gcovr poppler-utils)
+    paquetes+=(clang-format-14 xvfb xauth x11-utils openbox scrot netpbm desktop-file-utils appstream lintian clang libclang-rt-14-dev libbenchmark-dev gcovr poppler-utils)
 fi
 
 faltan=()
