@@ -63,6 +63,8 @@ const Tabla<DatosHerramienta, CuantasHerramientas> TablaHerramientas{{{
     {"Nuevo", "Nuevo proyecto", 120, true},
 }}};
 
+const QString DescripcionMensajes = QStringLiteral("Indicaciones y resultados");
+
 } // namespace
 
 Principal::Principal(Modulo& modeloCompartido, Arranque arranque)
@@ -177,7 +179,7 @@ void Principal::crearBarraEstado()
     Panel[Casilla::X]->setToolTip(QStringLiteral("Posición del cursor en X"));
     Panel[Casilla::Y]->setToolTip(QStringLiteral("Posición del cursor en Y"));
     Rotular(Panel[Casilla::Mensajes], QStringLiteral("Area de mensajes"), QString());
-    Panel[Casilla::Mensajes]->setAccessibleDescription(QStringLiteral("Indicaciones y resultados"));
+    Panel[Casilla::Mensajes]->setAccessibleDescription(DescripcionMensajes);
     Rotular(Panel[Casilla::X], QStringLiteral("X(m):"), Panel[Casilla::X]->toolTip());
     Rotular(Panel[Casilla::Y], QStringLiteral("Y(m):"), Panel[Casilla::Y]->toolTip());
     for (int i = 1; i <= 3; ++i) {
@@ -191,9 +193,25 @@ void Principal::crearBarraEstado()
     sbEstado->addWidget(Panel[Casilla::Y]);
 }
 
+// A new message takes away the explanation of the one before.
 void Principal::Mensaje(const QString& texto)
 {
-    Panel[Casilla::Mensajes]->setText(texto);
+    QLabel& panel = *Panel[Casilla::Mensajes];
+    panel.setText(texto);
+    if (mensajeExplicado) {
+        panel.setToolTip(QString());
+        panel.setAccessibleDescription(DescripcionMensajes);
+        mensajeExplicado = false;
+    }
+}
+
+// Why the message says what it says, for whoever hovers over it or reads it aloud.
+void Principal::Explicar(const QString& explicacion)
+{
+    QLabel& panel = *Panel[Casilla::Mensajes];
+    panel.setToolTip(explicacion);
+    panel.setAccessibleDescription(explicacion);
+    mensajeExplicado = true;
 }
 
 QString Principal::MensajeActual() const
