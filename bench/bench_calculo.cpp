@@ -2,6 +2,7 @@
 // system the pools allow (22 x 22 plus the loads).
 
 #include "CerchaMayor.h"
+#include "solver/CasiMecanismo.h"
 #include "solver/Ensamblaje.h"
 #include "solver/Resolver.h"
 
@@ -24,6 +25,16 @@ void EnsamblarYResolver(benchmark::State& estado)
     }
 }
 BENCHMARK(EnsamblarYResolver);
+
+// The near-mechanism check that follows every successful calculation.
+void EvaluarCondicionMayor(benchmark::State& estado)
+{
+    Modulo m;
+    ArmarMayor(m);
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(EvaluarCondicion(m));
+}
+BENCHMARK(EvaluarCondicionMayor);
 
 // The whole click: assembly, solver, then force labels placed and captioned
 // and bar lines coloured on the board.

@@ -2,6 +2,7 @@
 
 #include "board/Colores.h"
 #include "board/Dibujos.h"
+#include "solver/Mecanismo.h"
 
 #include <QFont>
 
@@ -41,6 +42,7 @@ ElementosTablero::ElementosTablero(QGraphicsScene& escena, const QFont& fuenteVe
         if (i > 0)
             Nodo[i] = std::make_unique<Punto>(escena, ColorNodo, 120);
         lbNodo[i] = std::make_unique<Etiqueta>(escena, ColorNodo, fuente, true);
+        Marca[i] = std::make_unique<MarcaNodo>(escena);
     }
     for (int i = 0; i <= MaxBarras; ++i) {
         if (i > 0)
@@ -75,6 +77,7 @@ void ElementosTablero::Ocultar()
     }
     for (const auto& apoyo : Apoyo)
         apoyo->Visible(false);
+    OcultarMarcas();
     for (int k = 1; k <= MaxCargas; ++k)
         Fuerza[k]->Visible(false);
     // Every magnitude label, also those past the ten load lines.
@@ -109,4 +112,30 @@ bool ElementosTablero::Absorbe(float x, float y, const Modulo& modulo) const
             return false;
     }
     return !encima(*Apoyo[0]) && !encima(*Apoyo[1]);
+}
+
+void ElementosTablero::Marcar(const Mecanismo& mecanismo, int nodos)
+{
+    OcultarMarcas();
+    for (int k = 1; k <= nodos; ++k) {
+        const MovimientoNodo& movimiento = mecanismo.nodos[k];
+        if (!movimiento.marcado)
+            continue;
+        const QGraphicsEllipseItem& punto = *Nodo[k]->item;
+        MarcaNodo& marca = *Marca[k];
+        marca.Mostrar(punto.mapToScene(punto.rect().center()), movimiento.dx, movimiento.dy);
+        apilamiento.AlFrente(marca.anillo);
+        apilamiento.AlFrente(marca.trazo);
+        apilamiento.AlFrente(marca.destino);
+        hayMarcas = true;
+    }
+}
+
+void ElementosTablero::OcultarMarcas()
+{
+    if (!hayMarcas)
+        return;
+    for (int k = 1; k <= MaxNodos; ++k)
+        Marca[k]->Ocultar();
+    hayMarcas = false;
 }

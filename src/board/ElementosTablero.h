@@ -1,11 +1,13 @@
 #pragma once
 
 #include "board/Elementos.h"
+#include "board/MarcaNodo.h"
 #include "model/Modulo.h"
 
 #include <memory>
 
 class QFont;
+struct Mecanismo;
 class QGraphicsScene;
 
 // The board's pools of elements, addressed by the number of what they show:
@@ -24,6 +26,7 @@ public:
     Tabla<std::unique_ptr<Etiqueta>, 2 * MaxCargas + 1> lbCarga;
     Tabla<std::unique_ptr<Imagen>, 2> Apoyo;               // 0 fixed, 1 roller
     std::unique_ptr<Imagen> Coordenas;                     // the axes picture
+    Tabla<std::unique_ptr<MarcaNodo>, MaxNodos + 1> Marca; // 1..MaxNodos: a mechanism's nodes
     Apilamiento apilamiento;
 
     // Lines at their widths and colours.
@@ -35,4 +38,11 @@ public:
     // letter, bar number, force label or support image on top lets the board
     // see the event. Looks at the elements `modulo` shows.
     bool Absorbe(float x, float y, const Modulo& modulo) const;
+    // The marks of a mechanism: each marked node of the first `nodos` ringed at
+    // its dot, with its motion sketched; the others hidden.
+    void Marcar(const Mecanismo& mecanismo, int nodos);
+    void OcultarMarcas();
+
+private:
+    bool hayMarcas = false; // so that a press with no marks on the board hides nothing
 };

@@ -101,6 +101,12 @@ private:
     void SoltarBarraAbierta();
     void MostrarPosicion(float X, float Y);
     void MostrarFuerzas();
+    // The message panel's tooltip and accessible description, until the next message.
+    void Explicar(const QString& explicacion);
+    // The marks and explanation of a truss that would not solve, and of one
+    // that solved but lies next to a mechanism.
+    void MarcarSingular();
+    void AdvertirCasiMecanismo();
     // Bar colours by the sign of the last successful calculation's forces,
     // then bar `barra` (if any) in the highlight colour.
     void ResaltarBarra(int barra);
@@ -124,4 +130,5 @@ private:
     Tabla<QLabel*, 4> Panel {}; // by Casilla
     std::unique_ptr<ElementosTablero> elementos;
     QPointer<Inicio> inicio; // the splash, while it is open
+    bool mensajeExplicado = false;
 };

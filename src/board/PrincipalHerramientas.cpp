@@ -14,6 +14,7 @@
 
 void Principal::Herramienta_Click(int Index)
 {
+    elementos->OcultarMarcas();
     // A bar left without its end would stay in the table with end node 0.
     for (const auto& herramienta : herramientas)
         herramienta->Abandonar();
@@ -26,6 +27,7 @@ void Principal::Herramienta_Click(int Index)
 
 void Principal::Diagrama_MouseDown(const EventoPuntero& evento)
 {
+    elementos->OcultarMarcas();
     Mensaje(QString());
     if (estado.Banderas[Bandera::Armada])
         herramientas[estado.HerramientaActual]->Presionar(evento);

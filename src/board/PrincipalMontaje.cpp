@@ -66,6 +66,8 @@ const Tabla<DatosHerramienta, CuantasHerramientas> TablaHerramientas{{{
     {"Nuevo", "Nuevo proyecto", 120, true},
 }}};
 
+const QString DescripcionMensajes = QStringLiteral("Indicaciones y resultados");
+
 } // namespace
 
 Principal::Principal(Modulo& modeloCompartido, Arranque arranque)
@@ -181,7 +183,7 @@ void Principal::crearBarraEstado()
     Panel[Casilla::Y]->setToolTip(QStringLiteral("Posición del cursor en Y"));
     // No fixed accessible names: a screen reader reads the text each panel
     // shows, and the label tells it of every change of that text.
-    Panel[Casilla::Mensajes]->setAccessibleDescription(QStringLiteral("Indicaciones y resultados"));
+    Panel[Casilla::Mensajes]->setAccessibleDescription(DescripcionMensajes);
     Panel[Casilla::X]->setAccessibleDescription(Panel[Casilla::X]->toolTip());
     Panel[Casilla::Y]->setAccessibleDescription(Panel[Casilla::Y]->toolTip());
     for (int i = 1; i <= 3; ++i) {
@@ -198,9 +200,25 @@ void Principal::crearBarraEstado()
     sbEstado->addWidget(Panel[Casilla::Y]);
 }
 
+// A new message takes away the explanation of the one before.
 void Principal::Mensaje(const QString& texto)
 {
-    Panel[Casilla::Mensajes]->setText(texto);
+    QLabel& panel = *Panel[Casilla::Mensajes];
+    panel.setText(texto);
+    if (mensajeExplicado) {
+        panel.setToolTip(QString());
+        panel.setAccessibleDescription(DescripcionMensajes);
+        mensajeExplicado = false;
+    }
+}
+
+// Why the message says what it says, for whoever hovers over it or reads it aloud.
+void Principal::Explicar(const QString& explicacion)
+{
+    QLabel& panel = *Panel[Casilla::Mensajes];
+    panel.setToolTip(explicacion);
+    panel.setAccessibleDescription(explicacion);
+    mensajeExplicado = true;
 }
 
 QString Principal::MensajeActual() const

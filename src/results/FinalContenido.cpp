@@ -6,6 +6,7 @@
 #include "model/Modulo.h"
 #include "results/Final.h"
 #include "results/TextosResultados.h"
+#include "solver/Ecuaciones.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -28,11 +29,15 @@ QTableWidgetItem* Encabezado(const QString& texto)
 
 } // namespace
 
-// "3<tab>A - D<tab>12.5": tension reads positive, as on the board.
+// "3<tab>A - D<tab>12.5": tension reads positive, as on the board. Each line's
+// tooltip, each row's (on its heading and its cells) and each column heading's
+// write out what it stands for.
 void Final::LlenarLista(const CalculoResuelto& resuelto)
 {
-    for (int b = 1; b <= resuelto.NumBarras; ++b)
-        Elemento->addItem(ColumnasBarra(resuelto, b).join(QLatin1Char('\t')));
+    for (int b = 1; b <= resuelto.NumBarras; ++b) {
+        auto* linea = new QListWidgetItem(ColumnasBarra(resuelto, b).join(QLatin1Char('\t')), Elemento);
+        linea->setToolTip(TooltipBarra(resuelto, b));
+    }
 }
 
 void Final::LlenarReacciones(const CalculoResuelto& resuelto)
@@ -70,6 +75,7 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
         for (int i = 1; i <= ecuaciones; ++i) {
             auto* celda = new QTableWidgetItem(TextoCelda(resuelto, i, j));
             celda->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter); // decimals line up
+            celda->setToolTip(msfgMatriz->verticalHeaderItem(i - 1)->toolTip()); // the row's equation
             if (cargas) {
                 QFont negrita = celda->font();
                 negrita.setBold(true);
@@ -84,8 +90,14 @@ void Final::LlenarMatriz(const CalculoResuelto& resuelto)
 void Final::EncabezarMatriz(const CalculoResuelto& resuelto)
 {
     const int ecuaciones = 2 * resuelto.NumNodos;
-    for (int j = 1; j <= ecuaciones + 1; ++j)
-        msfgMatriz->setHorizontalHeaderItem(j - 1, Encabezado(EncabezadoColumna(resuelto, j)));
-    for (int i = 1; i <= ecuaciones; ++i)
-        msfgMatriz->setVerticalHeaderItem(i - 1, Encabezado(EncabezadoFila(i)));
+    for (int j = 1; j <= ecuaciones + 1; ++j) {
+        QTableWidgetItem* encabezado = Encabezado(EncabezadoColumna(resuelto, j));
+        encabezado->setToolTip(TooltipColumna(resuelto, j));
+        msfgMatriz->setHorizontalHeaderItem(j - 1, encabezado);
+    }
+    for (int i = 1; i <= ecuaciones; ++i) {
+        QTableWidgetItem* encabezado = Encabezado(EncabezadoFila(i));
+        encabezado->setToolTip(TooltipFila(resuelto, i));
+        msfgMatriz->setVerticalHeaderItem(i - 1, encabezado);
+    }
 }

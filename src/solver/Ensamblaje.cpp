@@ -31,16 +31,9 @@ void EscribirBarras(Modulo& modulo)
 {
     Matriz& M = modulo.MatrizCalculo;
     for (int b = 1; b <= modulo.NumBarras; ++b) {
-        const BarraRec& barra = modulo.Barra(b);
-        const double theta = ARadianes(barra.Angulo);
-        const double c = std::cos(theta);
-        const double s = std::sin(theta);
-        const int inicio = barra.NodoInicial;
-        const int fin = barra.NodoFinal;
-        M[2 * inicio - 1][b] = -c;
-        M[2 * inicio][b] = -s;
-        M[2 * fin - 1][b] = c;
-        M[2 * fin][b] = s;
+        const ColumnaBarra columna = CoeficientesBarra(modulo.Barra(b));
+        for (int i = 0; i < 4; ++i)
+            M[columna.filas[i]][b] = columna.valores[i];
     }
 }
 
@@ -67,6 +60,16 @@ void EscribirReacciones(Modulo& modulo)
 }
 
 } // namespace
+
+ColumnaBarra CoeficientesBarra(const BarraRec& barra)
+{
+    const double theta = ARadianes(barra.Angulo);
+    const double c = std::cos(theta);
+    const double s = std::sin(theta);
+    const int inicio = barra.NodoInicial;
+    const int fin = barra.NodoFinal;
+    return { { { 2 * inicio - 1, 2 * inicio, 2 * fin - 1, 2 * fin } }, { { -c, -s, c, s } } };
+}
 
 Ensamblaje EnsamblarSistema(Modulo& modulo)
 {

@@ -13,6 +13,16 @@ enum class Ensamblaje {
                   // exist; MatrizCalculo all 0, nothing written
 };
 
+// Bar b's column of the system: -cos, -sin in its start node's X and Y rows,
+// +cos, +sin in its end node's (rows 1-based, 2k - 1 and 2k for node k), in
+// that order; later cells overwrite earlier ones. The assembly and the rank
+// checks both write these numbers.
+struct ColumnaBarra {
+    Tabla<int, 4> filas;
+    Tabla<double, 4> valores;
+};
+ColumnaBarra CoeficientesBarra(const BarraRec& barra);
+
 // Clears MatrizCalculo, checks the count, then checks that every bar end and
 // both supports name nodes 1..NumNodos, so that nothing is written outside the
 // matrix; only then writes the coefficients (pi as 3.14159265358979), the

@@ -1,5 +1,7 @@
 #include "solver/SistemaDenso.h"
 
+#include "solver/Ensamblaje.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -29,16 +31,11 @@ bool ArmarCoeficientes(const Modulo& modulo, MatrizDensa& A)
         return false;
     const int barras = modulo.NumBarras;
     A.setZero(2 * modulo.NumNodos, barras + 3);
-    // 0-based: node k has rows 2k - 2 (X) and 2k - 1 (Y); bar b column b - 1.
+    // 0-based: bar b is column b - 1, 1-based row i is row i - 1.
     for (int b = 1; b <= barras; ++b) {
-        const BarraRec& barra = modulo.Barra(b);
-        const double theta = ARadianes(barra.Angulo);
-        const double c = std::cos(theta);
-        const double s = std::sin(theta);
-        A(2 * barra.NodoInicial - 2, b - 1) = -c;
-        A(2 * barra.NodoInicial - 1, b - 1) = -s;
-        A(2 * barra.NodoFinal - 2, b - 1) = c;
-        A(2 * barra.NodoFinal - 1, b - 1) = s;
+        const ColumnaBarra columna = CoeficientesBarra(modulo.Barra(b));
+        for (int i = 0; i < 4; ++i)
+            A(columna.filas[i] - 1, b - 1) = columna.valores[i];
     }
     A(2 * modulo.Apoyos[TipoApoyo::Fijo] - 2, barras) = 1;
     A(2 * modulo.Apoyos[TipoApoyo::Fijo] - 1, barras + 1) = 1;

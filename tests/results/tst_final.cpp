@@ -43,6 +43,7 @@ class PruebaFinal : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
     void rejillaYTextos();
+    void ecuacionesEnTooltips();
     void listaYReacciones_data();
     void listaYReacciones();
     void colocarResaltarYCerrar_data();
@@ -116,6 +117,30 @@ void PruebaFinal::rejillaYTextos()
     QCOMPARE(coma->msfgMatriz->item(4, 6)->text(), QStringLiteral("12,2"));
     QCOMPARE(coma->Elemento->item(0)->text(), QStringLiteral("1\tA - B\t493,9"));
     QCOMPARE(coma->Apoyo[0]->text(), QStringLiteral("Apoyo Fijo X: 12,25"));
+}
+
+// The triangle's equation at C along Y: bars 2 (B->C, 135 deg) and 3 (A->C,
+// 45 deg) end at C, +sin in the grid, written reversed for tension; 1000 N
+// down reads +1000. Both carry -707.1: 2 x 0.70711 x 707.1 = 999.99 against
+// 1000, a residual of -0.01.
+void PruebaFinal::ecuacionesEnTooltips()
+{
+    Dibujante d;
+    Apice(d.m);
+    d.m.Barra(2).Longitud = std::sqrt(2.0);
+    d.p.Calcular_Click();
+    const auto f = d.p.VentanaResultados();
+    const QString cy = "Nodo C, ΣFy = 0: −0.707·F2 − 0.707·F3 = 1000\n"
+                       "Con la solución: −0.707·(-707.1) − 0.707·(-707.1) = 1000; residuo -0.01\n"
+                       "Fuerzas de barra con el signo de la lista: tracción positiva.";
+    QCOMPARE(f->msfgMatriz->verticalHeaderItem(5)->toolTip(), cy);
+    QCOMPARE(f->msfgMatriz->item(5, 6)->toolTip(), cy); // every cell of the row
+    QCOMPARE(f->msfgMatriz->horizontalHeaderItem(1)->toolTip(),
+        "Elem 2: fuerza de la barra 2, del nodo B al nodo C (F2). La matriz la cuenta positiva a compresión; "
+        "las ecuaciones, como la lista, positiva a tracción.");
+    QCOMPARE(f->msfgMatriz->horizontalHeaderItem(3)->toolTip(), "Fijo X: reacción horizontal del apoyo fijo, en el nodo A (RAx)");
+    QCOMPARE(f->Elemento->item(1)->toolTip(),
+        "Barra 2: nodos B - C, longitud 1.414 m, ángulo 135°, fuerza -707.1 N (compresión)");
 }
 
 void PruebaFinal::listaYReacciones_data()
