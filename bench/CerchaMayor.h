@@ -21,7 +21,6 @@ inline constexpr std::array<std::pair<int16_t, int16_t>, 19> BarrasMayor { { { 1
     { 5, 6 }, { 7, 8 }, { 8, 9 }, { 9, 10 }, { 10, 11 }, { 1, 7 }, { 7, 2 }, { 2, 8 }, { 8, 3 }, { 3, 9 }, { 9, 4 },
     { 4, 10 }, { 10, 5 }, { 5, 11 }, { 11, 6 } } };
 
-
 // Direction from a to b in degrees, counter-clockwise from +X, in [0, 360).
 inline double AnguloEntre(const NodoRec& a, const NodoRec& b)
 {

@@ -26,8 +26,8 @@ void AbrirBarra(Principal& p)
 
 bool Dibujando(const Principal& p)
 {
-    return p.Ver().modulo.NumBarras == 1 && p.Ver().modulo.Barra(1).NodoFinal == 0 && p.Ver().estado.Banderas[Bandera::Armada]
-        && !p.Ver().estado.Banderas[Bandera::EsperaInicio];
+    return p.Ver().modulo.NumBarras == 1 && p.Ver().modulo.Barra(1).NodoFinal == 0
+        && p.Ver().estado.Banderas[Bandera::Armada] && !p.Ver().estado.Banderas[Bandera::EsperaInicio];
 }
 
 void MedirBarra_(benchmark::State& estado)
@@ -69,7 +69,8 @@ void MovimientoBarraEvento(benchmark::State& estado)
     std::array<QMouseEvent*, 2> eventos {};
     for (size_t k = 0; k < 2; ++k) {
         const QPointF pixel(Puntos[k].X / TwipsPorPixel, Puntos[k].Y / TwipsPorPixel);
-        eventos[k] = new QMouseEvent(QEvent::MouseMove, pixel, p.findChild<QGraphicsView*>(QStringLiteral("Diagrama"))->viewport()->mapToGlobal(pixel), Qt::NoButton,
+        eventos[k] = new QMouseEvent(QEvent::MouseMove, pixel,
+            p.findChild<QGraphicsView*>(QStringLiteral("Diagrama"))->viewport()->mapToGlobal(pixel), Qt::NoButton,
             Qt::NoButton, Qt::NoModifier);
     }
     size_t i = 0;

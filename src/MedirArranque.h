@@ -30,8 +30,7 @@ inline void InformarArranque()
 {
     const auto ahora = std::chrono::system_clock::now().time_since_epoch();
     std::printf("arranque %lld %ld\n",
-        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(ahora).count()),
-        PicoMemoriaKb());
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(ahora).count()), PicoMemoriaKb());
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }

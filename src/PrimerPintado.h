@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
 #include <functional>
 #include <utility>
 

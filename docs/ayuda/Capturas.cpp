@@ -4,18 +4,18 @@
 #include "board/Principal.h"
 #include "board/Tablero.h"
 #include "model/Numeros.h"
-#include "solver/Ecuaciones.h"
 #include "shell/Acerca.h"
 #include "shell/Inicio.h"
+#include "solver/Ecuaciones.h"
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QPainter>
-#include <QScrollBar>
-#include <QTableWidget>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -48,7 +48,8 @@ const QString EcuacionNodoDx = QStringLiteral("Nodo D, ΣFx = 0: 1·F3 = -400");
 // grab of a window never shows the pointer.
 void DibujarPuntero(QImage& imagen, QPointF punta)
 {
-    static const QPointF forma[] { { 0, 0 }, { 0, 16 }, { 4, 12.5 }, { 7, 19 }, { 9.5, 18 }, { 6.6, 11.6 }, { 11.5, 11.6 } };
+    static const QPointF forma[] { { 0, 0 }, { 0, 16 }, { 4, 12.5 }, { 7, 19 }, { 9.5, 18 }, { 6.6, 11.6 },
+        { 11.5, 11.6 } };
     QPainter pintor(&imagen);
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.translate(punta);

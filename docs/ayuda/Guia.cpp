@@ -39,8 +39,8 @@ QStringList NombresUsados(const QString& html)
     return nombres;
 }
 
-void AgregarImagenes(QTextDocument& documento, const QString& html, const QMap<QString, QImage>& imagenes,
-    QStringList& avisos)
+void AgregarImagenes(
+    QTextDocument& documento, const QString& html, const QMap<QString, QImage>& imagenes, QStringList& avisos)
 {
     for (const QString& nombre : NombresUsados(html)) {
         QImage imagen = imagenes.value(nombre);

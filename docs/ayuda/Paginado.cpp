@@ -7,7 +7,6 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextObjectInterface>
-
 #include <algorithm>
 
 namespace {
@@ -84,7 +83,8 @@ void AnchoCompleto(QTextDocument& documento)
             QTextImageFormat formato = fragmento.charFormat().toImageFormat();
             if (!formato.isValid() || formato.hasProperty(QTextFormat::ImageWidth))
                 continue;
-            const QImage imagen = documento.resource(QTextDocument::ImageResource, QUrl(formato.name())).value<QImage>();
+            const QImage imagen
+                = documento.resource(QTextDocument::ImageResource, QUrl(formato.name())).value<QImage>();
             if (imagen.isNull())
                 continue;
             const qreal escala = EscalaImagen(documento, formato, fragmento.position());
@@ -131,7 +131,8 @@ qreal AltoSinSaltos(const QTextDocument& documento, const QTextBlock& inicio, co
     qreal alto = 0;
     for (QTextBlock b = inicio; b.isValid(); b = b.next()) {
         const QTextBlockFormat formato = b.blockFormat();
-        alto += documento.documentLayout()->blockBoundingRect(b).height() + formato.topMargin() + formato.bottomMargin();
+        alto
+            += documento.documentLayout()->blockBoundingRect(b).height() + formato.topMargin() + formato.bottomMargin();
         if (b == fin)
             break;
     }

@@ -3,7 +3,6 @@
 #include "Trazos.h"
 
 #include <QPainterPath>
-
 #include <iterator>
 
 // The icons of the tool and command buttons, on a 32 x 32 grid. Every shape
@@ -85,8 +84,8 @@ void PintarHoja(QPainter& p, QRectF hoja, qreal pliegue)
     p.drawPath(contorno);
     const QPointF esquina(hoja.right() - pliegue, hoja.top() + pliegue);
     p.setBrush(Paleta::PapelSombra);
-    p.drawPolygon(QPolygonF({QPointF(hoja.right() - pliegue, hoja.top()), esquina,
-                             QPointF(hoja.right(), hoja.top() + pliegue)}));
+    p.drawPolygon(QPolygonF(
+        { QPointF(hoja.right() - pliegue, hoja.top()), esquina, QPointF(hoja.right(), hoja.top() + pliegue) }));
 }
 
 void PintarHerrNuevo(QPainter& p)
@@ -118,10 +117,10 @@ void PintarResultados(QPainter& p)
     p.drawRect(QRectF(tabla.topLeft(), QSizeF(tabla.width(), 6)));
     p.setPen(QPen(Paleta::TintaSuave, 1));
     p.drawLine(QPointF(12.5, 10.5), QPointF(12.5, tabla.bottom()));
-    for (const qreal y : {16.0, 21.5})
+    for (const qreal y : { 16.0, 21.5 })
         p.drawLine(QPointF(tabla.left(), y), QPointF(tabla.right(), y));
     // Each row's force in the colour of its sign.
-    const QColor fuerzas[] = {Paleta::Compresion, Paleta::Traccion, Paleta::Compresion};
+    const QColor fuerzas[] = { Paleta::Compresion, Paleta::Traccion, Paleta::Compresion };
     for (int fila = 0; fila < 3; ++fila) {
         const qreal y = 13.25 + 5.5 * fila;
         p.setPen(QPen(fuerzas[fila], 2.2, Qt::SolidLine, Qt::RoundCap));
@@ -175,15 +174,15 @@ QPixmap Icono(Pintura pintura, qreal proporcion)
 
 QPixmap DibujoHerramienta(int codigo, qreal proporcion)
 {
-    static const Pintura pinturas[] = {PintarHerrApoyo,    PintarHerrCarga, PintarHerrNodo,
-                                       PintarHerrElemento, PintarHerrArea,  PintarHerrNuevo};
+    static const Pintura pinturas[]
+        = { PintarHerrApoyo, PintarHerrCarga, PintarHerrNodo, PintarHerrElemento, PintarHerrArea, PintarHerrNuevo };
     const bool conocido = codigo >= 0 && codigo < static_cast<int>(std::size(pinturas));
     return Icono(conocido ? pinturas[codigo] : nullptr, proporcion);
 }
 
 QPixmap DibujoComando(int indice, qreal proporcion)
 {
-    static const Pintura pinturas[] = {PintarCalcular, PintarResultados, PintarAcercade, PintarSalir};
+    static const Pintura pinturas[] = { PintarCalcular, PintarResultados, PintarAcercade, PintarSalir };
     const bool conocido = indice >= 0 && indice < static_cast<int>(std::size(pinturas));
     return Icono(conocido ? pinturas[indice] : nullptr, proporcion);
 }

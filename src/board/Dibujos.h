@@ -30,12 +30,12 @@ QPixmap DibujoComando(int indice, qreal proporcion = ProporcionDibujos);
 // 32 x 32 px at 15 twips per pixel. The board puts the node's point 240 twips
 // from the left and 190 twips from the top, so the triangle's apex lies there.
 inline constexpr int LadoApoyo = 32;
-inline constexpr QPointF AnclaApoyo{16, 190.0 / 15};
+inline constexpr QPointF AnclaApoyo { 16, 190.0 / 15 };
 QPixmap DibujoApoyoFijo(qreal proporcion = ProporcionDibujos);
 QPixmap DibujoApoyoMovil(qreal proporcion = ProporcionDibujos);
 
 // The axes picture `Coordenas`, 615 x 660 twips: X to the right, Y upward.
-inline constexpr QSize TamanoEjes{41, 44};
+inline constexpr QSize TamanoEjes { 41, 44 };
 QPixmap DibujoEjes(qreal proporcion = ProporcionDibujos);
 
 // The splash background, opaque: a night-blue gradient with a truss bridge in

@@ -1,10 +1,8 @@
 #include "Dibujos.h"
-
 #include "Trazos.h"
 
 #include <QLinearGradient>
 #include <QtMath>
-
 #include <utility>
 
 // The program's own marks: the logo and application icon, the teaching
@@ -33,26 +31,26 @@ void PintarLogoTrabina(QPainter& p, qreal lado)
     const QPointF a(12, 45), b(52, 45), c(32, 14), d(32, 45), e(22, 29.5), f(42, 29.5);
     if (detallado) {
         p.setBrush(Paleta::TintaSuave);
-        for (const QPointF& apoyo : {a, b})
-            p.drawPolygon(QPolygonF({apoyo, apoyo + QPointF(5.5, 9), apoyo + QPointF(-5.5, 9)}));
+        for (const QPointF& apoyo : { a, b })
+            p.drawPolygon(QPolygonF({ apoyo, apoyo + QPointF(5.5, 9), apoyo + QPointF(-5.5, 9) }));
         p.drawRoundedRect(QRectF(4.5, 54, 55, 2.2), 1.1, 1.1);
-        for (const auto& [desde, hasta] : {std::pair{c, d}, {d, e}, {d, f}})
+        for (const auto& [desde, hasta] : { std::pair { c, d }, { d, e }, { d, f } })
             PintarBarra(p, desde, hasta, 3.2, 0);
     }
     const qreal ancho = detallado ? 4.6 : 7.5;
-    for (const auto& [desde, hasta] : {std::pair{a, b}, {b, c}, {c, a}})
+    for (const auto& [desde, hasta] : { std::pair { a, b }, { b, c }, { c, a } })
         PintarBarra(p, desde, hasta, ancho, 0);
 
     // Joints with a paper rim, so the red stands off the night blue.
     const qreal radio = detallado ? 3.6 : 6.5;
     const qreal aro = detallado ? 1.3 : 1.6;
     p.setBrush(Paleta::Papel);
-    for (const QPointF& nodo : {a, b, c})
+    for (const QPointF& nodo : { a, b, c })
         p.drawEllipse(nodo, radio + aro, radio + aro);
-    for (const QPointF& nodo : {a, b, c})
+    for (const QPointF& nodo : { a, b, c })
         PintarNodo(p, nodo, radio);
     if (detallado) {
-        for (const QPointF& nodo : {d, e, f}) {
+        for (const QPointF& nodo : { d, e, f }) {
             p.drawEllipse(nodo, 2.7 + aro, 2.7 + aro);
             PintarNodo(p, nodo, 2.7);
         }
@@ -75,7 +73,7 @@ void PintarLogoTaller(QPainter& p)
 
     const QPointF cumbre(32, 13), izquierda(13.5, 25), derecha(50.5, 25);
     p.setPen(QPen(Paleta::Papel, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolygon(QPolygonF({cumbre, derecha, izquierda}));
+    p.drawPolygon(QPolygonF({ cumbre, derecha, izquierda }));
     p.setPen(QPen(Paleta::Papel, 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(cumbre, QPointF(32, 25));
     p.drawLine(QPointF(32, 25), QPointF(22.75, 19));
@@ -132,8 +130,8 @@ void PintarPuente(QPainter& p, const QRectF& marco)
     p.setPen(QPen(QColor(196, 220, 246, 140), grueso));
     p.drawLine(QPointF(marco.width() * 0.05, abajo + alto), QPointF(marco.width() * 0.95, abajo + alto));
     p.setBrush(QColor(196, 220, 246, 60));
-    for (const QPointF& apoyo : {inferior(0), inferior(paneles)})
-        p.drawPolygon(QPolygonF({apoyo, apoyo + QPointF(alto * 0.7, alto), apoyo + QPointF(-alto * 0.7, alto)}));
+    for (const QPointF& apoyo : { inferior(0), inferior(paneles) })
+        p.drawPolygon(QPolygonF({ apoyo, apoyo + QPointF(alto * 0.7, alto), apoyo + QPointF(-alto * 0.7, alto) }));
 
     const qreal radio = grueso * 2;
     for (int i = 0; i <= paneles; ++i) {
@@ -186,7 +184,7 @@ QPixmap DibujoLogo(int indice, qreal proporcion)
 QIcon IconoAplicacion(TamanosIcono tamanos)
 {
     QIcon icono;
-    for (const int lado : {16, 32, 48, 64, 128, 256}) {
+    for (const int lado : { 16, 32, 48, 64, 128, 256 }) {
         if (lado > LadoLogo && tamanos == TamanosIcono::Pequenos)
             break;
         QPixmap dibujo = Lienzo(QSizeF(lado, lado), 1);

@@ -1,5 +1,4 @@
 #include "Dibujos.h"
-
 #include "Trazos.h"
 
 // The pictures that lie on the board: the two support symbols and the axes.

@@ -110,7 +110,9 @@ void Punto::Mover(float nuevoLeft, float nuevoTop)
 }
 
 Imagen::Imagen(QGraphicsScene& escena, const QPixmap& dibujo, float anchoTwips, float altoTwips)
-    : item(escena.addPixmap(dibujo)), ancho(anchoTwips), alto(altoTwips)
+    : item(escena.addPixmap(dibujo))
+    , ancho(anchoTwips)
+    , alto(altoTwips)
 {
     const QSizeF logico = dibujo.deviceIndependentSize();
     item->setTransformationMode(Qt::SmoothTransformation);

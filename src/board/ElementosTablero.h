@@ -17,15 +17,15 @@ public:
     // `fuenteVentana` is the window's font; node and bar numbers use it.
     ElementosTablero(QGraphicsScene& escena, const QFont& fuenteVentana);
 
-    Tabla<std::unique_ptr<Punto>, MaxNodos + 1> Nodo;      // 1..MaxNodos
+    Tabla<std::unique_ptr<Punto>, MaxNodos + 1> Nodo; // 1..MaxNodos
     Tabla<std::unique_ptr<Etiqueta>, MaxNodos + 1> lbNodo;
-    Tabla<std::unique_ptr<Linea>, MaxBarras + 1> Barra;    // 1..MaxBarras
+    Tabla<std::unique_ptr<Linea>, MaxBarras + 1> Barra; // 1..MaxBarras
     Tabla<std::unique_ptr<Etiqueta>, MaxBarras + 1> lbBarra;
     Tabla<std::unique_ptr<Etiqueta>, MaxBarras + 1> lbFuerza;
     Tabla<std::unique_ptr<Linea>, MaxCargas + 1> Fuerza;
     Tabla<std::unique_ptr<Etiqueta>, 2 * MaxCargas + 1> lbCarga;
-    Tabla<std::unique_ptr<Imagen>, 2> Apoyo;               // 0 fixed, 1 roller
-    std::unique_ptr<Imagen> Coordenas;                     // the axes picture
+    Tabla<std::unique_ptr<Imagen>, 2> Apoyo; // 0 fixed, 1 roller
+    std::unique_ptr<Imagen> Coordenas; // the axes picture
     Tabla<std::unique_ptr<MarcaNodo>, MaxNodos + 1> Marca; // 1..MaxNodos: a mechanism's nodes
     Apilamiento apilamiento;
 

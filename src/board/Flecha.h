@@ -12,11 +12,11 @@ inline constexpr double LargoPunta = 180; // 12 pixels at 15 twips a pixel
 inline constexpr double AnchoPunta = 180;
 
 struct PuntaFlecha {
-    bool hay = false;  // false for a line of no length: no direction to show
+    bool hay = false; // false for a line of no length: no direction to show
     QPointF direccion; // unit vector in which the load acts
     QPointF punta;
-    QPointF base;      // middle of the head's back edge
-    QPointF ala1;      // back corners: base + and - the left-hand normal
+    QPointF base; // middle of the head's back edge
+    QPointF ala1; // back corners: base + and - the left-hand normal
     QPointF ala2;
 };
 

@@ -32,8 +32,8 @@ void Rotular(QWidget* control, const QString& caption, const QString& tooltip)
     control->setAccessibleDescription(tooltip);
 }
 
-QToolButton* BotonGrafico(QWidget* padre, const QString& caption, const QString& tooltip,
-                          const QPixmap& icono, double left)
+QToolButton* BotonGrafico(
+    QWidget* padre, const QString& caption, const QString& tooltip, const QPixmap& icono, double left)
 {
     auto* boton = new QToolButton(padre);
     boton->setText(caption);
@@ -57,14 +57,14 @@ struct DatosHerramienta {
 };
 
 // By tool code; from left to right the window shows 5, 4, 2, 0, 3, 1.
-const Tabla<DatosHerramienta, CuantasHerramientas> TablaHerramientas{{{
-    {"Apoyo", "Apoyo de estructura", 2760, false},
-    {"Carga", "Aplicar Carga", 4440, false},
-    {"Nodo", "Nuevo Nodo", 1920, true},
-    {"Elemen", "Nuevo Elemento", 3600, false},
-    {"Area", "Tamaño area de trabajo", 960, true},
-    {"Nuevo", "Nuevo proyecto", 120, true},
-}}};
+const Tabla<DatosHerramienta, CuantasHerramientas> TablaHerramientas { { {
+    { "Apoyo", "Apoyo de estructura", 2760, false },
+    { "Carga", "Aplicar Carga", 4440, false },
+    { "Nodo", "Nuevo Nodo", 1920, true },
+    { "Elemen", "Nuevo Elemento", 3600, false },
+    { "Area", "Tamaño area de trabajo", 960, true },
+    { "Nuevo", "Nuevo proyecto", 120, true },
+} } };
 
 const QString DescripcionMensajes = QStringLiteral("Indicaciones y resultados");
 
@@ -95,7 +95,7 @@ Principal::Principal(Modulo& modeloCompartido, Arranque arranque)
     if (arranque == Arranque::ConPresentacion)
         MostrarInicio();
     modulo.ReiniciarInicio();
-    coordenadas = Coordenadas{};
+    coordenadas = Coordenadas {};
     elementos->Formatear();
     const QScreen* pantalla = QGuiApplication::primaryScreen();
     modulo.AnchoPantalla = pantalla ? static_cast<float>(pantalla->geometry().width() * TwipsPorPixel) : 0;
@@ -114,7 +114,7 @@ void Principal::crearHerramientas()
     for (int codigo = 0; codigo < CuantasHerramientas; ++codigo) {
         const DatosHerramienta& dato = TablaHerramientas[codigo];
         QToolButton* boton = BotonGrafico(Frame1, QString::fromUtf8(dato.caption), QString::fromUtf8(dato.tooltip),
-                                          DibujoHerramienta(codigo), dato.left);
+            DibujoHerramienta(codigo), dato.left);
         boton->setObjectName(QStringLiteral("Herramienta%1").arg(codigo));
         boton->setCheckable(true);
         boton->setEnabled(dato.habilitada);
@@ -126,14 +126,14 @@ void Principal::crearHerramientas()
 
 void Principal::crearComandos()
 {
-    Calcular = BotonGrafico(Frame1, QStringLiteral("Cálcular"), QStringLiteral("Calcular estructura"),
-                            DibujoComando(0), 5400);
-    Resultados = BotonGrafico(Frame1, QStringLiteral("Result"), QStringLiteral("Ver resultados"),
-                              DibujoComando(1), 6240);
-    Acercade = BotonGrafico(Frame1, QStringLiteral("Acerca"), QStringLiteral("Acerca de Vexo.Parvu.Trabina"),
-                            DibujoComando(2), 7230);
-    Salir = BotonGrafico(Frame1, QStringLiteral("Salir"), QStringLiteral("Finalizar aplicación"),
-                         DibujoComando(3), 8070);
+    Calcular = BotonGrafico(
+        Frame1, QStringLiteral("Cálcular"), QStringLiteral("Calcular estructura"), DibujoComando(0), 5400);
+    Resultados
+        = BotonGrafico(Frame1, QStringLiteral("Result"), QStringLiteral("Ver resultados"), DibujoComando(1), 6240);
+    Acercade = BotonGrafico(
+        Frame1, QStringLiteral("Acerca"), QStringLiteral("Acerca de Vexo.Parvu.Trabina"), DibujoComando(2), 7230);
+    Salir
+        = BotonGrafico(Frame1, QStringLiteral("Salir"), QStringLiteral("Finalizar aplicación"), DibujoComando(3), 8070);
     Calcular->setObjectName(QStringLiteral("Calcular"));
     Resultados->setObjectName(QStringLiteral("Resultados"));
     Acercade->setObjectName(QStringLiteral("Acercade"));

@@ -30,10 +30,13 @@ QPointF Tablero::ATablero(QPointF posicion) const
 EventoPuntero Tablero::Traducir(QMouseEvent* evento) const
 {
     EventoPuntero p;
-    const Qt::MouseButtons botones = evento->button() != Qt::NoButton ? Qt::MouseButtons(evento->button()) : evento->buttons();
-    p.Button = (botones & Qt::LeftButton ? 1 : 0) | (botones & Qt::RightButton ? 2 : 0) | (botones & Qt::MiddleButton ? 4 : 0);
+    const Qt::MouseButtons botones
+        = evento->button() != Qt::NoButton ? Qt::MouseButtons(evento->button()) : evento->buttons();
+    p.Button = (botones & Qt::LeftButton ? 1 : 0) | (botones & Qt::RightButton ? 2 : 0)
+        | (botones & Qt::MiddleButton ? 4 : 0);
     const Qt::KeyboardModifiers teclas = evento->modifiers();
-    p.Shift = (teclas & Qt::ShiftModifier ? 1 : 0) | (teclas & Qt::ControlModifier ? 2 : 0) | (teclas & Qt::AltModifier ? 4 : 0);
+    p.Shift = (teclas & Qt::ShiftModifier ? 1 : 0) | (teclas & Qt::ControlModifier ? 2 : 0)
+        | (teclas & Qt::AltModifier ? 4 : 0);
     const QPointF punto = ATablero(evento->position());
     p.X = static_cast<float>(punto.x());
     p.Y = static_cast<float>(punto.y());

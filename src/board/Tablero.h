@@ -2,7 +2,6 @@
 
 #include <QGraphicsScene>
 #include <QGraphicsView>
-
 #include <functional>
 
 // The drawing board `Diagrama`: a scene in twips shown at one logical pixel

@@ -21,8 +21,8 @@ void Principal::SoltarBarraAbierta()
 
 void Principal::crearTeclas()
 {
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-        &Principal::SoltarBarraAbierta);
+    connect(
+        new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &Principal::SoltarBarraAbierta);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] { MostrarAyuda(this); });
     AgregarCopiar(*this, {}, [this] { CopiarTablero(*Diagrama); });
 }

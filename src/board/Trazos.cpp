@@ -41,8 +41,8 @@ void PintarBarra(QPainter& pintor, QPointF a, QPointF b, qreal ancho, qreal bord
     pintor.restore();
 }
 
-void PintarFlecha(QPainter& pintor, QPointF desde, QPointF hasta, qreal ancho, qreal largoPunta,
-                  qreal anchoPunta, const QColor& color)
+void PintarFlecha(QPainter& pintor, QPointF desde, QPointF hasta, qreal ancho, qreal largoPunta, qreal anchoPunta,
+    const QColor& color)
 {
     const QLineF eje(desde, hasta);
     if (eje.length() <= 0)
@@ -56,7 +56,7 @@ void PintarFlecha(QPainter& pintor, QPointF desde, QPointF hasta, qreal ancho, q
     pintor.drawLine(desde, base + u * 0.5);
     pintor.setPen(Qt::NoPen);
     pintor.setBrush(color);
-    pintor.drawPolygon(QPolygonF({hasta, base + n * anchoPunta / 2, base - n * anchoPunta / 2}));
+    pintor.drawPolygon(QPolygonF({ hasta, base + n * anchoPunta / 2, base - n * anchoPunta / 2 }));
     pintor.restore();
 }
 
@@ -70,7 +70,7 @@ QPolygonF Encoger(const QPolygonF& triangulo, qreal margen)
     const qreal radio = doble / perimetro;
     const qreal k = (radio - margen) / radio;
     QPolygonF resultado;
-    for (const QPointF& p : {a, b, c})
+    for (const QPointF& p : { a, b, c })
         resultado << incentro + (p - incentro) * k;
     return resultado;
 }
@@ -100,7 +100,7 @@ void PintarApoyo(QPainter& pintor, QPointF ancla, bool movil, qreal escala)
     // The roller's triangle is lower, to leave room for its wheels.
     const qreal alto = (movil ? 8 : 10) * escala;
     const qreal mitad = (movil ? 6.5 : 7) * escala;
-    const QPolygonF triangulo({ancla, ancla + QPointF(mitad, alto), ancla + QPointF(-mitad, alto)});
+    const QPolygonF triangulo({ ancla, ancla + QPointF(mitad, alto), ancla + QPointF(-mitad, alto) });
     pintor.save();
     pintor.setPen(Qt::NoPen);
     pintor.setBrush(Paleta::Tinta);
@@ -111,7 +111,7 @@ void PintarApoyo(QPainter& pintor, QPointF ancla, bool movil, qreal escala)
     if (movil) {
         const qreal radio = 2 * escala;
         pintor.setBrush(Paleta::Tinta);
-        for (const qreal lado : {-1.0, 1.0})
+        for (const qreal lado : { -1.0, 1.0 })
             pintor.drawEllipse(ancla + QPointF(lado * 3.5 * escala, alto + radio), radio, radio);
         suelo = alto + 2 * radio + 0.3 * escala;
     }

@@ -44,8 +44,8 @@ void PintarNodo(QPainter& pintor, QPointF centro, qreal radio);
 // A bar as the board shows it, with a darker rim of `borde` on each side.
 void PintarBarra(QPainter& pintor, QPointF a, QPointF b, qreal ancho, qreal borde);
 // A straight arrow with a filled head whose tip is `hasta`.
-void PintarFlecha(QPainter& pintor, QPointF desde, QPointF hasta, qreal ancho, qreal largoPunta,
-                  qreal anchoPunta, const QColor& color);
+void PintarFlecha(QPainter& pintor, QPointF desde, QPointF hasta, qreal ancho, qreal largoPunta, qreal anchoPunta,
+    const QColor& color);
 // The triangle shrunk by `margen` towards its incentre, for two-tone fills
 // whose outline never reaches past the outer corners.
 QPolygonF Encoger(const QPolygonF& triangulo, qreal margen);

@@ -16,8 +16,8 @@ void Modulo::ReiniciarInicio()
     NumNodos = 0;
     NumBarras = 0;
     NumCargas = 0;
-    Nodos.assign(1, NodoRec{});
-    Barras.assign(1, BarraRec{});
+    Nodos.assign(1, NodoRec {});
+    Barras.assign(1, BarraRec {});
 }
 
 void Modulo::NuevoProyecto()
@@ -32,7 +32,7 @@ int16_t Modulo::AgregarNodoRec(double x, double y)
     assert(CabeNodo());
     ++NumNodos;
     Nodos.resize(static_cast<std::size_t>(NumNodos) + 1);
-    Nodos[static_cast<std::size_t>(NumNodos)] = NodoRec{x, y, 0, 0};
+    Nodos[static_cast<std::size_t>(NumNodos)] = NodoRec { x, y, 0, 0 };
     return NumNodos;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QChar>
 #include <QString>
-
 #include <array>
 #include <cassert>
 #include <cstddef>
@@ -13,18 +12,18 @@
 // and the results window read and write directly. One per process, never saved.
 
 struct NodoRec {
-    double X = 0;   // metres, to the right
-    double Y = 0;   // metres, upward
-    double Fx = 0;  // N, resultant external load along +X
-    double Fy = 0;  // N, resultant external load along +Y
+    double X = 0; // metres, to the right
+    double Y = 0; // metres, upward
+    double Fx = 0; // N, resultant external load along +X
+    double Fy = 0; // N, resultant external load along +Y
 };
 
 struct BarraRec {
-    double Angulo = 0;     // degrees, counter-clockwise from +X, start to end
-    double Longitud = 0;   // metres
+    double Angulo = 0; // degrees, counter-clockwise from +X, start to end
+    double Longitud = 0; // metres
     int16_t NodoInicial = 0;
     int16_t NodoFinal = 0; // 0 while the bar is being drawn
-    double Fuerza = 0;     // solved axial force, positive for compression
+    double Fuerza = 0; // solved axial force, positive for compression
 };
 
 // Capacity: one board element per node, bar and load; two matrix rows per node.
@@ -82,9 +81,9 @@ struct CalculoResuelto {
     bool hay = false;
     int16_t NumNodos = 0;
     int16_t NumBarras = 0;
-    Matriz MatrizInicial{};                        // the system as assembled
-    Tabla<BarraRec, MaxBarras + 1> Barras{};       // end nodes and stored forces
-    Tabla<double, 3> Reacciones{};                 // fixed X, fixed Y, roller Y, unrounded
+    Matriz MatrizInicial {}; // the system as assembled
+    Tabla<BarraRec, MaxBarras + 1> Barras {}; // end nodes and stored forces
+    Tabla<double, 3> Reacciones {}; // fixed X, fixed Y, roller Y, unrounded
 };
 
 class Modulo {
@@ -94,14 +93,14 @@ public:
     // Tables indexed by number: entry 0 is never used.
     std::vector<NodoRec> Nodos;
     std::vector<BarraRec> Barras;
-    Tabla<int16_t, 3> Apoyos{}; // by TipoApoyo: the support's node; 0 = none
+    Tabla<int16_t, 3> Apoyos {}; // by TipoApoyo: the support's node; 0 = none
 
     int16_t NumNodos = 0;
     int16_t NumBarras = 0;
     int16_t NumCargas = 0;
 
-    Matriz MatrizCalculo{};
-    Matriz MatrizInicial{};
+    Matriz MatrizCalculo {};
+    Matriz MatrizInicial {};
 
     float AnchoPantalla = 0; // screen width in twips
 

@@ -68,7 +68,8 @@ QString Html(const TablaCopia& t)
     for (qsizetype f = 0; f < t.filas.size(); ++f) {
         html += QStringLiteral("<tr>");
         for (qsizetype c = 0; c < t.filas[f].size(); ++c) {
-            const QString marca = (f == 0 && t.filaTitulos) || (c == 0 && t.columnaTitulos) ? QStringLiteral("th") : QStringLiteral("td");
+            const QString marca = (f == 0 && t.filaTitulos) || (c == 0 && t.columnaTitulos) ? QStringLiteral("th")
+                                                                                            : QStringLiteral("td");
             html += QStringLiteral("<%1>%2</%1>").arg(marca, t.filas[f][c].toHtmlEscaped());
         }
         html += QStringLiteral("</tr>\n");

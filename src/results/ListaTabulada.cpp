@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTextOption>
-
 #include <utility>
 
 ListaTabulada::ListaTabulada(QList<qreal> paradasTexto, QObject* padre)

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "model/Modulo.h"
+
 #include <QString>
 #include <QStringList>
-
-
-#include "model/Modulo.h"
 
 // The texts of the results window, each from the last calculation: what the
 // window shows and what its copy writes to the clipboard.

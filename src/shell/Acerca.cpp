@@ -1,8 +1,8 @@
 #include "shell/Acerca.h"
 
 #include "board/Dibujos.h"
-#include "shell/TituloAplicacion.h"
 #include "shell/Ayuda.h"
+#include "shell/TituloAplicacion.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -103,7 +103,8 @@ double Residuo(const CalculoResuelto& resuelto, int fila)
 QString Reaccion(const CalculoResuelto& resuelto, const QString& encabezado, const QString& cual, int columna)
 {
     return encabezado + QStringLiteral(": reacción ") + cual + QStringLiteral(", en el nodo ")
-        + LetraNodo(NodoDeReaccion(resuelto, columna)) + QStringLiteral(" (") + NombreIncognita(resuelto, columna) + u')';
+        + LetraNodo(NodoDeReaccion(resuelto, columna)) + QStringLiteral(" (") + NombreIncognita(resuelto, columna)
+        + u')';
 }
 
 } // namespace

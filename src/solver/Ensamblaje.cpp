@@ -103,7 +103,7 @@ void GuardarResuelto(Modulo& modulo)
     resuelto.NumNodos = modulo.NumNodos;
     resuelto.NumBarras = modulo.NumBarras;
     resuelto.MatrizInicial = modulo.MatrizInicial;
-    resuelto.Barras.fill(BarraRec{});
+    resuelto.Barras.fill(BarraRec {});
     for (int b = 1; b <= barras; ++b)
         resuelto.Barras[b] = modulo.Barra(b);
     // The reactions are the unknowns after the bars: rows B + 1 .. B + 3.

@@ -5,8 +5,8 @@
 // The method-of-joints system of the drawn truss: two equations per node,
 // one unknown per bar plus three reactions.
 enum class Ensamblaje {
-    Cuadrada,     // assembled into MatrizCalculo and copied to MatrizInicial
-    NoCuadrada,   // 2 x NumNodos differs from NumBarras + 3; MatrizCalculo all 0
+    Cuadrada, // assembled into MatrizCalculo and copied to MatrizInicial
+    NoCuadrada, // 2 x NumNodos differs from NumBarras + 3; MatrizCalculo all 0
     BarraAbierta, // a bar lacks an end node (still being drawn) or names a node
                   // that does not exist; MatrizCalculo all 0, nothing written
     ApoyoInvalido // a support is not placed or names a node that does not

@@ -59,11 +59,11 @@ ResultadoResolver ResolverMatriz(Modulo& modulo)
 
     for (int k = 1; k <= n; ++k) {
         if (!EsPivote(M[k][k]) && IntercambiarFila(M, k, n))
-            return {true, k};
+            return { true, k };
         EliminarColumna(M, k, n);
     }
     SustituirHaciaAtras(M, n);
     for (int b = 1; b <= modulo.NumBarras; ++b)
         modulo.Barra(b).Fuerza = RedondearPar(M[b][n + 1], 1);
-    return {false, 0};
+    return { false, 0 };
 }

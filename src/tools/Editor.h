@@ -3,7 +3,6 @@
 #include "model/Modulo.h"
 
 #include <QString>
-
 #include <cstdint>
 
 class Coordenadas;
@@ -23,15 +22,15 @@ inline constexpr int CuantasHerramientas = 6;
 
 // The named slots of Banderas(1..3).
 namespace Bandera {
-inline constexpr int Armada = 1;        // the current tool takes board presses
-inline constexpr int EsperaInicio = 2;  // the bar tool waits for a bar's start node
-inline constexpr int FijoPuesto = 3;    // the fixed support is placed: next comes the roller
+inline constexpr int Armada = 1; // the current tool takes board presses
+inline constexpr int EsperaInicio = 2; // the bar tool waits for a bar's start node
+inline constexpr int FijoPuesto = 3; // the fixed support is placed: next comes the roller
 } // namespace Bandera
 
 // The editing state of the main window.
 struct EstadoEdicion {
     Herramientas HerramientaActual = HerrApoyos;
-    Tabla<bool, 4> Banderas{};
+    Tabla<bool, 4> Banderas {};
     int16_t NodoCarga = 0; // the load tool's node; kept until another is picked
 };
 

@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(En(imagen, 1555, 1950), verde);
         QCOMPARE(En(imagen, 1555, 2080), QColor(Qt::white));
         QCOMPARE(En(imagen, 1605, 1700), verde); // the shaft
-        QCOMPARE(En(imagen, 1605, 2160), rojo);  // the node dot stays in view under the tip
+        QCOMPARE(En(imagen, 1605, 2160), rojo); // the node dot stays in view under the tip
         C(v.p).Fuerza[1]->Visible(false);
         imagen = ImagenTablero(*C(v.p).Diagrama, proporcion);
         QCOMPARE(En(imagen, 1555, 1950), QColor(Qt::white));

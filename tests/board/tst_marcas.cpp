@@ -2,9 +2,9 @@
 // ringed on the board with their motion sketched, the count in the message's
 // tooltip, the near-mechanism warning; and nothing on a sound truss.
 
+#include "solver/CasiMecanismo.h"
 #include "solver/Cercha.h"
 #include "solver/Dibujante.h"
-#include "solver/CasiMecanismo.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ void Armar(Dibujante& d, const QList<QPointF>& nodos, std::initializer_list<std:
 void Panel(Dibujante& d, bool doblada)
 {
     if (doblada)
-        Armar(d, { { 0, 0 }, { 1, 0 }, { 1, 1 }, { 0, 1 } }, { { 1, 2 }, { 1, 2 }, { 2, 3 }, { 3, 4 }, { 4, 1 } }, 1, 2);
+        Armar(
+            d, { { 0, 0 }, { 1, 0 }, { 1, 1 }, { 0, 1 } }, { { 1, 2 }, { 1, 2 }, { 2, 3 }, { 3, 4 }, { 4, 1 } }, 1, 2);
     else
         Armar(d, { { 0, 0 }, { 1, 0 }, { 1, 1 }, { 0, 1 } }, { { 1, 2 }, { 2, 3 }, { 3, 4 }, { 4, 1 } }, 1, 2);
 }

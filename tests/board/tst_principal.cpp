@@ -52,11 +52,13 @@ private slots:
             QVERIFY(!boton->isChecked() && !boton->icon().isNull());
             QCOMPARE(boton->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         }
-        QCOMPARE(QStringList({ C(p).Panel[1]->text(), C(p).Panel[2]->text(), C(p).Panel[2]->toolTip(), C(p).Panel[3]->text(),
-                     C(p).Panel[3]->toolTip() }).join('|'),
+        QCOMPARE(QStringList({ C(p).Panel[1]->text(), C(p).Panel[2]->text(), C(p).Panel[2]->toolTip(),
+                                 C(p).Panel[3]->text(), C(p).Panel[3]->toolTip() })
+                     .join('|'),
             "Area de mensajes|X(m):|Posición del cursor en X|Y(m):|Posición del cursor en Y");
         QVERIFY(v.Mostrar());
-        QVERIFY(C(p).Panel[2]->width() == 2540 / 15 && C(p).Panel[3]->width() == 2540 / 15 && C(p).Panel[1]->width() > 170);
+        QVERIFY(
+            C(p).Panel[2]->width() == 2540 / 15 && C(p).Panel[3]->width() == 2540 / 15 && C(p).Panel[1]->width() > 170);
     }
 
     void tableroYPools()
@@ -78,11 +80,13 @@ private slots:
         // 20 twips a point.
         const QPen barra = C(p).Barra[20]->item->pen(), carga = C(p).Fuerza[10]->item->pen();
         const QFont fuerza = C(p).lbFuerza[20]->item->font(), texto = C(p).lbCarga[10]->item->font();
-        const QString vista = QStringList({ QString::number(barra.width()), barra.color().name(),
-            QString::number(carga.width()), carga.color().name(), C(p).Nodo[20]->item->brush().color().name(),
-            C(p).lbNodo[1]->item->brush().color().name(), C(p).lbBarra[20]->item->brush().color().name(),
-            C(p).lbCarga[10]->item->brush().color().name(), fuerza.family(), QString::number(fuerza.pixelSize()),
-            texto.family(), QString::number(texto.pixelSize()) }).join(' ');
+        const QString vista = QStringList(
+            { QString::number(barra.width()), barra.color().name(), QString::number(carga.width()),
+                carga.color().name(), C(p).Nodo[20]->item->brush().color().name(),
+                C(p).lbNodo[1]->item->brush().color().name(), C(p).lbBarra[20]->item->brush().color().name(),
+                C(p).lbCarga[10]->item->brush().color().name(), fuerza.family(), QString::number(fuerza.pixelSize()),
+                texto.family(), QString::number(texto.pixelSize()) })
+                                  .join(' ');
         QCOMPARE(vista, "5 #f7bb6a 5 #008040 #ff0000 #ff0000 #000000 #008000 Arial 120 Arial 135");
         QVERIFY(barra == C(p).Barra[1]->item->pen() && C(p).Nodo[20]->item->rect() == QRectF(0, 0, 120, 120));
         QCOMPARE(QSizeF(C(p).Apoyo[1]->Width(), C(p).Apoyo[1]->Height()), QSizeF(480, 480));

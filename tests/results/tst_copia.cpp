@@ -17,24 +17,23 @@ void Apice(Modulo& m)
 
 // The assembled rows: -cos, -sin at a bar's start, +cos, +sin at its end
 // (bar 1 at 0 deg, 2 at 135, 3 at 45), the reactions' 1, the loads reversed.
-const QString Esperado = QStringLiteral(
-    "Barra\tNodos\tFuerza\n"
-    "1\tA - B\t500.0\n"
-    "2\tB - C\t-707.1\n"
-    "3\tA - C\t-707.1\n"
-    "\n"
-    "Apoyo Fijo X:\t0.00\n"
-    "Apoyo Fijo Y:\t500.00\n"
-    "Apoyo Movil Y:\t500.00\n"
-    "\n"
-    "Matriz de cálculo solucionada\n"
-    "\tElem 1\tElem 2\tElem 3\tFijo X\tFijo Y\tMovil Y\tCargas\n"
-    "Nod Ax\t-1\t0\t-0.707\t1\t0\t0\t0\n"
-    "Nod Ay\t0\t0\t-0.707\t0\t1\t0\t0\n"
-    "Nod Bx\t1\t0.707\t0\t0\t0\t0\t0\n"
-    "Nod By\t0\t-0.707\t0\t0\t0\t1\t0\n"
-    "Nod Cx\t0\t-0.707\t0.707\t0\t0\t0\t0\n"
-    "Nod Cy\t0\t0.707\t0.707\t0\t0\t0\t1000\n");
+const QString Esperado = QStringLiteral("Barra\tNodos\tFuerza\n"
+                                        "1\tA - B\t500.0\n"
+                                        "2\tB - C\t-707.1\n"
+                                        "3\tA - C\t-707.1\n"
+                                        "\n"
+                                        "Apoyo Fijo X:\t0.00\n"
+                                        "Apoyo Fijo Y:\t500.00\n"
+                                        "Apoyo Movil Y:\t500.00\n"
+                                        "\n"
+                                        "Matriz de cálculo solucionada\n"
+                                        "\tElem 1\tElem 2\tElem 3\tFijo X\tFijo Y\tMovil Y\tCargas\n"
+                                        "Nod Ax\t-1\t0\t-0.707\t1\t0\t0\t0\n"
+                                        "Nod Ay\t0\t0\t-0.707\t0\t1\t0\t0\n"
+                                        "Nod Bx\t1\t0.707\t0\t0\t0\t0\t0\n"
+                                        "Nod By\t0\t-0.707\t0\t0\t0\t1\t0\n"
+                                        "Nod Cx\t0\t-0.707\t0.707\t0\t0\t0\t0\n"
+                                        "Nod Cy\t0\t0.707\t0.707\t0\t0\t0\t1000\n");
 
 QAction* Copiar(const QWidget* vista)
 {

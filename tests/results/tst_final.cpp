@@ -138,7 +138,8 @@ void PruebaFinal::ecuacionesEnTooltips()
     QCOMPARE(f->msfgMatriz->horizontalHeaderItem(1)->toolTip(),
         "Elem 2: fuerza de la barra 2, del nodo B al nodo C (F2). La matriz la cuenta positiva a compresión; "
         "las ecuaciones, como la lista, positiva a tracción.");
-    QCOMPARE(f->msfgMatriz->horizontalHeaderItem(3)->toolTip(), "Fijo X: reacción horizontal del apoyo fijo, en el nodo A (RAx)");
+    QCOMPARE(f->msfgMatriz->horizontalHeaderItem(3)->toolTip(),
+        "Fijo X: reacción horizontal del apoyo fijo, en el nodo A (RAx)");
     QCOMPARE(f->Elemento->item(1)->toolTip(),
         "Barra 2: nodos B - C, longitud 1.414 m, ángulo 135°, fuerza -707.1 N (compresión)");
 }

@@ -34,7 +34,8 @@ inline QString Modelo(const Principal& p)
             m.NumNodos, m.NumBarras, m.NumCargas); // the rest would index past the tables
     const auto existe = [&m](int n) { return n >= 1 && n <= m.NumNodos; };
     // Only the last bar may be open, and only while the bar tool is drawing it.
-    const bool dibujando = C(p).HerramientaActual == HerrBarra && C(p).Banderas[Bandera::Armada] && !C(p).Banderas[Bandera::EsperaInicio];
+    const bool dibujando = C(p).HerramientaActual == HerrBarra && C(p).Banderas[Bandera::Armada]
+        && !C(p).Banderas[Bandera::EsperaInicio];
     for (int b = 1; b <= m.NumBarras; ++b) {
         const BarraRec& barra = m.Barra(b);
         if (!existe(barra.NodoInicial) || (barra.NodoFinal != 0 && !existe(barra.NodoFinal)))
@@ -91,10 +92,12 @@ template <typename Pool> QString Mostrados(const Pool& pool, int existentes, con
 inline QString Tablero_(const Principal& p)
 {
     const Modulo& m = C(p).modulo;
-    for (const QString& error : { Mostrados(C(p).Nodo, m.NumNodos, "Nodo", true),
-             Mostrados(C(p).lbNodo, m.NumNodos, "lbNodo", true), Mostrados(C(p).Barra, m.NumBarras, "Barra", true),
-             Mostrados(C(p).lbBarra, m.NumBarras, "lbBarra", false), Mostrados(C(p).lbFuerza, m.NumBarras, "lbFuerza", false),
-             Mostrados(C(p).Fuerza, m.NumCargas, "Fuerza", true), Mostrados(C(p).lbCarga, m.NumCargas, "lbCarga", true) }) {
+    for (const QString& error :
+        { Mostrados(C(p).Nodo, m.NumNodos, "Nodo", true), Mostrados(C(p).lbNodo, m.NumNodos, "lbNodo", true),
+            Mostrados(C(p).Barra, m.NumBarras, "Barra", true), Mostrados(C(p).lbBarra, m.NumBarras, "lbBarra", false),
+            Mostrados(C(p).lbFuerza, m.NumBarras, "lbFuerza", false),
+            Mostrados(C(p).Fuerza, m.NumCargas, "Fuerza", true),
+            Mostrados(C(p).lbCarga, m.NumCargas, "lbCarga", true) }) {
         if (!error.isEmpty())
             return error;
     }

@@ -88,7 +88,8 @@ void PruebaAccesible::cuadrosYPaneles()
     Principal p(m, Principal::Arranque::SinPresentacion);
     if (herramienta >= 0)
         p.Herramienta_Click(herramienta);
-    QWidget* w = std::array<QWidget*, 5> { C(p).Prin, C(p).Angulo, C(p).Panel[1], C(p).Panel[2], C(p).Panel[3] }[size_t(control)];
+    QWidget* w = std::array<QWidget*, 5> { C(p).Prin, C(p).Angulo, C(p).Panel[1], C(p).Panel[2],
+        C(p).Panel[3] }[size_t(control)];
     QVERIFY(control < 2 || C(p).sbEstado->isAncestorOf(w));
     QCOMPARE(Leer(w, QAccessible::Name), nombre);
     if (descripcion.isEmpty())

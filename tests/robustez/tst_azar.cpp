@@ -152,7 +152,8 @@ public:
                         zonas.emplace_back(e->Left(), e->Top(), e->Width(), e->Height());
                 }
             };
-            agregar(C(p).lbNodo), agregar(C(p).lbBarra), agregar(C(p).lbFuerza), agregar(C(p).lbCarga), agregar(C(p).Apoyo);
+            agregar(C(p).lbNodo), agregar(C(p).lbBarra), agregar(C(p).lbFuerza), agregar(C(p).lbCarga),
+                agregar(C(p).Apoyo);
             const QRectF& z = zonas[size_t(Entero(0, int(zonas.size()) - 1))];
             return { z.left() + Real(0, 1) * z.width(), z.top() + Real(0, 1) * z.height() };
         }

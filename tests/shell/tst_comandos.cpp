@@ -58,7 +58,8 @@ QString Rotulos(QMessageBox* caja)
 struct Contestar {
     QString vista;
     AlAbrirse<QMessageBox> caja;
-    explicit Contestar(QMessageBox::StandardButton boton, std::function<void()> antes = [] {})
+    explicit Contestar(
+        QMessageBox::StandardButton boton, std::function<void()> antes = [] {})
         : caja([this, boton, antes](QMessageBox* c) {
             vista = c->windowTitle() == Titulo ? Caja(c->text(), c->icon(), c->standardButtons(), Rotulos(c))
                                                : c->windowTitle();

@@ -25,8 +25,9 @@ QString Poppler(const QString& nombre, QStringList argumentos = {})
 QList<QStringList> Paginas()
 {
     QList<QStringList> paginas;
-    for (const QString& pagina : Poppler(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), QStringLiteral("-") })
-                                     .split(u'\f', Qt::SkipEmptyParts)) {
+    for (const QString& pagina :
+        Poppler(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), QStringLiteral("-") })
+            .split(u'\f', Qt::SkipEmptyParts)) {
         QStringList lineas;
         for (const QString& linea : pagina.split(u'\n'))
             lineas << linea.normalized(QString::NormalizationForm_KC).simplified();

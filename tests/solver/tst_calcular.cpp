@@ -6,7 +6,10 @@
 
 namespace {
 
-double Leido(const QString& texto) { return LeerNumero(texto).valor; }
+double Leido(const QString& texto)
+{
+    return LeerNumero(texto).valor;
+}
 
 // Every joint balances shown tensions, loads, reactions (0.05 a force, 0.005 a reaction label).
 QString Desequilibrio(const Dibujante& d, const VistaResultados& r)
@@ -66,8 +69,8 @@ void PruebaCalcular::cerchaDeLibro_data()
 
     // Each support 500 by symmetry. A: Y 500 + T1 sin 45 = 0, T1 = -707.107;
     // X T3 + T1 cos 45 = 0, T3 = 500. T2 = T1 by symmetry.
-    QTest::newRow("right triangle, vertical load") << PasosTriangulo << QStringList { "-707.1", "-707.1", "500" }
-                                                   << QStringList { "0.00", "500.00", "500.00" };
+    QTest::newRow("right triangle, vertical load")
+        << PasosTriangulo << QStringList { "-707.1", "-707.1", "500" } << QStringList { "0.00", "500.00", "500.00" };
     // Reactions 1000, 1000. A: Y 1000 + T1 sin 45 = 0, T1 = -1414.214; X T5 = 1000.
     // B: Y -(T1 + T2) sin 45 = 1000, T2 = 0; X (T2 - T1) cos 45 + T7 = 0, T7 = -1000.
     // C: Y (T2 + T3) sin 45 = 0, T3 = 0; X T6 = T5. D, E mirror B, A.
@@ -123,8 +126,9 @@ void PruebaCalcular::cerchaDeLibro()
         QCOMPARE(fuerza.Left(), numero.Left() + numero.Width());
         QVERIFY(std::abs(fuerza.Top() + fuerza.Height() - numero.Top() - numero.Height()) < 0.01f);
     }
-    QCOMPARE(r.apoyos, (QStringList { "Apoyo Fijo X: " + reacciones[0], "Apoyo Fijo Y: " + reacciones[1],
-                           "Apoyo Movil Y: " + reacciones[2] }));
+    QCOMPARE(r.apoyos,
+        (QStringList {
+            "Apoyo Fijo X: " + reacciones[0], "Apoyo Fijo Y: " + reacciones[1], "Apoyo Movil Y: " + reacciones[2] }));
     QVERIFY(r.filas == 2 * d.m.NumNodos + 1 && r.columnas == 2 * d.m.NumNodos + 2);
     const QString falta = Desequilibrio(d, r);
     QVERIFY2(falta.isEmpty(), qPrintable(falta));
@@ -147,7 +151,8 @@ void PruebaCalcular::barraAbiertaRehusada()
     d.Calcular();
     QVERIFY2(d.p.MensajeActual().startsWith(QStringLiteral("Termine el elemento")), qPrintable(d.p.MensajeActual()));
     QVERIFY(!C(d.p).Resultados->isEnabled() && d.m.MatrizInicial == Matriz {}); // nothing assembled: no rows for node 0
-    QVERIFY(d.Colores() == QList<QColor>(3, Cero) && !C(d.p).lbFuerza[1]->EsVisible() && !C(d.p).lbFuerza[3]->EsVisible());
+    QVERIFY(
+        d.Colores() == QList<QColor>(3, Cero) && !C(d.p).lbFuerza[1]->EsVisible() && !C(d.p).lbFuerza[3]->EsVisible());
     // Still open; closing it at C lets the calculation go on (no load: all 0).
     d.ClicNodo(3);
     d.Calcular();
@@ -167,7 +172,8 @@ void PruebaCalcular::imagenConLosColores()
         const QColor visto = imagen.pixelColor(PuntoDeBarra(d.p, b));
         for (const QColor& c : { Azul, Rojo, Cero })
             if (std::abs(visto.red() - c.red()) + std::abs(visto.green() - c.green())
-                    + std::abs(visto.blue() - c.blue()) <= 24)
+                    + std::abs(visto.blue() - c.blue())
+                <= 24)
                 vistos << c;
         QCOMPARE(vistos.size(), b);
     }

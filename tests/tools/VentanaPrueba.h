@@ -23,8 +23,14 @@ inline QString F(float valor)
 }
 
 // A data table's columns, a row named after its case, the row's values: auto [a, b] = Datos<QString, int>("a", "b").
-template <typename... T, typename... N> void Columnas(N... nombres) { (QTest::addColumn<T>(nombres), ...); }
-template <typename... V> void Fila(const char* caso, V... valores) { (QTest::newRow(caso) << ... << valores); }
+template <typename... T, typename... N> void Columnas(N... nombres)
+{
+    (QTest::addColumn<T>(nombres), ...);
+}
+template <typename... V> void Fila(const char* caso, V... valores)
+{
+    (QTest::newRow(caso) << ... << valores);
+}
 template <typename... T, typename... N> std::tuple<T...> Datos(N... nombres)
 {
     return { *static_cast<const T*>(QTest::qData(nombres, qMetaTypeId<T>()))... };
@@ -60,8 +66,9 @@ struct Ventana {
 // Armed or not, the pressed tool button (-1: none), " panel" while the panel is enabled, and the message.
 inline QString Estado(const Principal& p)
 {
-    return QString(C(p).Banderas[Bandera::Armada] ? "armada h" : "desarmada h") + QString::number(C(p).grupoHerramientas->checkedId())
-        + (C(p).Datos->isEnabled() ? " panel «" : " «") + p.MensajeActual() + "»";
+    return QString(C(p).Banderas[Bandera::Armada] ? "armada h" : "desarmada h")
+        + QString::number(C(p).grupoHerramientas->checkedId()) + (C(p).Datos->isEnabled() ? " panel «" : " «")
+        + p.MensajeActual() + "»";
 }
 
 // The codes of the enabled tool buttons, then Calcular and Resultados when enabled: "245", "1235 calcular".
@@ -70,7 +77,8 @@ inline QString Habilitadas(const Principal& p)
     QString codigos;
     for (int i = 0; i <= 5; ++i)
         codigos += C(p).Herramienta[size_t(i)]->isEnabled() ? QString::number(i) : QString();
-    return codigos + (C(p).Calcular->isEnabled() ? " calcular" : "") + (C(p).Resultados->isEnabled() ? " resultados" : "");
+    return codigos + (C(p).Calcular->isEnabled() ? " calcular" : "")
+        + (C(p).Resultados->isEnabled() ? " resultados" : "");
 }
 
 // A button's or label's text, a frame's title.

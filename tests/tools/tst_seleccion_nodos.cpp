@@ -87,10 +87,11 @@ private slots:
         v.Elegir(codigo);
         v.p.Diagrama_MouseMove(En1237);
         QCOMPARE(Estado(v.p), estado);
-        const QStringList textos { C(v.p).Datos->title(), C(v.p).Label1->text(), C(v.p).Label2->text(), C(v.p).Prin->text(),
-            C(v.p).Angulo->text() };
+        const QStringList textos { C(v.p).Datos->title(), C(v.p).Label1->text(), C(v.p).Label2->text(),
+            C(v.p).Prin->text(), C(v.p).Angulo->text() };
         QCOMPARE(textos.join('|'), panel);
-        QCOMPARE(QPoint(C(v.p).HerramientaActual, C(v.p).Banderas[Bandera::EsperaInicio]), QPoint(codigo, codigo == HerrBarra));
+        QCOMPARE(QPoint(C(v.p).HerramientaActual, C(v.p).Banderas[Bandera::EsperaInicio]),
+            QPoint(codigo, codigo == HerrBarra));
     }
 
     void nuevoProyecto_data()
@@ -173,7 +174,8 @@ private slots:
         // Node C at (0.75, 1) m is at (363.75 + 150, 2160): the dot's corner 50 up and left, the letter's 250 above.
         QCOMPARE(C(v.p).Nodo[3]->item->pos(), QPointF(463.75, 2110));
         QCOMPARE(C(v.p).lbNodo[3]->item->pos(), QPointF(513.75, 1910));
-        QCOMPARE(C(v.p).lbNodo[1]->TextoActual() + C(v.p).lbNodo[3]->TextoActual() + C(v.p).lbNodo[20]->TextoActual(), "ACT");
+        QCOMPARE(C(v.p).lbNodo[1]->TextoActual() + C(v.p).lbNodo[3]->TextoActual() + C(v.p).lbNodo[20]->TextoActual(),
+            "ACT");
         QCOMPARE(ElementosVisibles(v.p), 41); // the axes, a dot and a letter for each node
         // Each new letter goes in front of everything.
         for (const QGraphicsItem* item : C(v.p).Diagrama->Escena().items())
