@@ -49,6 +49,7 @@ void Principal::Calcular_Click()
     GuardarResuelto(modulo);
     Resultados->setEnabled(true);
     MostrarFuerzas();
+    DescribirTablero();
     Mensaje(MensajeCalculada);
     AdvertirCasiMecanismo();
 }

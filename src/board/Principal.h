@@ -100,6 +100,8 @@ private:
     void SoltarBarraAbierta();
     void MostrarPosicion(float X, float Y);
     void MostrarFuerzas();
+    // The board's accessible description, after anything that may change the truss.
+    void DescribirTablero();
     // The message panel's tooltip and accessible description, until the next message.
     void Explicar(const QString& explicacion);
     // The marks and explanation of a truss that would not solve, and of one

@@ -18,11 +18,12 @@ void Principal::Herramienta_Click(int Index)
     // A bar left without its end would stay in the table with end node 0.
     for (const auto& herramienta : herramientas)
         herramienta->Abandonar();
-    if (Index < 0 || Index >= CuantasHerramientas)
-        return;
-    herramientas[Index]->Seleccionar();
-    estado.HerramientaActual = static_cast<Herramientas>(Index);
-    estado.Banderas[Bandera::Armada] = true;
+    if (Index >= 0 && Index < CuantasHerramientas) {
+        herramientas[Index]->Seleccionar();
+        estado.HerramientaActual = static_cast<Herramientas>(Index);
+        estado.Banderas[Bandera::Armada] = true;
+    }
+    DescribirTablero(); // an open bar dropped, or a new project
 }
 
 void Principal::Diagrama_MouseDown(const EventoPuntero& evento)
@@ -31,6 +32,7 @@ void Principal::Diagrama_MouseDown(const EventoPuntero& evento)
     Mensaje(QString());
     if (estado.Banderas[Bandera::Armada])
         herramientas[estado.HerramientaActual]->Presionar(evento);
+    DescribirTablero();
 }
 
 // The readout, then the armed tool: a constant amount of work, no search.
@@ -45,6 +47,7 @@ void Principal::Aceptar_Click()
 {
     Mensaje(QString());
     herramientas[estado.HerramientaActual]->Aceptar();
+    DescribirTablero();
 }
 
 void Principal::HabilitarHerramienta(int codigo, bool habilitada)

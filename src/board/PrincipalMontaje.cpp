@@ -99,6 +99,7 @@ Principal::Principal(Modulo& modeloCompartido, Arranque arranque)
     elementos->Formatear();
     const QScreen* pantalla = QGuiApplication::primaryScreen();
     modulo.AnchoPantalla = pantalla ? static_cast<float>(pantalla->geometry().width() * TwipsPorPixel) : 0;
+    DescribirTablero();
     setFixedSize(sizeHint());
 }
 

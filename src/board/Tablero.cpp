@@ -22,6 +22,15 @@ Tablero::Tablero(QWidget* padre)
     setFixedSize(qRound(AnchoTablero / TwipsPorPixel), qRound(AltoTablero / TwipsPorPixel));
 }
 
+void Tablero::Describir(const QString& texto)
+{
+    if (texto == accessibleDescription())
+        return;
+    setAccessibleDescription(texto);
+    QAccessibleEvent aviso(this, QAccessible::DescriptionChanged);
+    Avisar(&aviso);
+}
+
 QPointF Tablero::ATablero(QPointF posicion) const
 {
     return viewportTransform().inverted().map(posicion);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <functional>
@@ -30,6 +31,12 @@ public:
     std::function<void(const EventoPuntero&)> AlMover;
     // Elements that take pointer events but hand nothing on to the board.
     std::function<bool(float x, float y)> Absorbe;
+
+    // The board read aloud: a new text replaces the accessible description and
+    // is announced through `Avisar`; the same text again does nothing.
+    void Describir(const QString& texto);
+    // Where the announcement goes: assistive technology; a test may listen.
+    std::function<void(QAccessibleEvent*)> Avisar = QAccessible::updateAccessibility;
 
     // The board point under a position of the viewport, in twips.
     QPointF ATablero(QPointF posicion) const;

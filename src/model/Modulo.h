@@ -26,6 +26,14 @@ struct BarraRec {
     double Fuerza = 0; // solved axial force, positive for compression
 };
 
+// A load as applied, kept so that the board can be read out load by load:
+// the node's Fx and Fy hold only their sum.
+struct CargaRec {
+    int16_t Nodo = 0;
+    double Magnitud = 0; // N, as read from the panel
+    double Angulo = 0; // degrees, the direction of its drawn line from the node
+};
+
 // Capacity: one board element per node, bar and load; two matrix rows per node.
 inline constexpr int MaxNodos = 20;
 inline constexpr int MaxBarras = 20;
@@ -94,6 +102,7 @@ public:
     std::vector<NodoRec> Nodos;
     std::vector<BarraRec> Barras;
     Tabla<int16_t, 3> Apoyos {}; // by TipoApoyo: the support's node; 0 = none
+    Tabla<CargaRec, MaxCargas + 1> Cargas {}; // 1..NumCargas
 
     int16_t NumNodos = 0;
     int16_t NumBarras = 0;

@@ -1,5 +1,6 @@
 #include "solver/Ecuaciones.h"
 
+#include "model/DescripcionCercha.h"
 #include "model/Numeros.h"
 
 #include <cmath>
@@ -164,12 +165,9 @@ QString TooltipColumna(const CalculoResuelto& resuelto, int columna)
 QString TooltipBarra(const CalculoResuelto& resuelto, int barra)
 {
     const BarraRec& b = resuelto.Barras[barra];
-    const QString estado = b.Fuerza > 0 ? QStringLiteral("compresión")
-        : b.Fuerza < 0                  ? QStringLiteral("tracción")
-                                        : QStringLiteral("fuerza nula");
     return QStringLiteral("Barra ") + Numero(barra) + QStringLiteral(": nodos ") + LetraNodo(b.NodoInicial)
         + QStringLiteral(" - ") + LetraNodo(b.NodoFinal) + QStringLiteral(", longitud ")
         + Numero(RedondearPar(b.Longitud, 3)) + QStringLiteral(" m, ángulo ") + Numero(RedondearPar(b.Angulo, 3))
         + QStringLiteral("°, fuerza ") + FormatoFijo(-b.Fuerza, 1, Separador::Regional) + QStringLiteral(" N (")
-        + estado + u')';
+        + EstadoFuerza(b.Fuerza) + u')';
 }

@@ -92,5 +92,6 @@ void HerramientaCarga::Aceptar()
     DibujarCarga(editor, k, nodo, theta, P.valor);
     nodo.Fx = fx;
     nodo.Fy = fy;
+    modulo.Cargas[k] = CargaRec { n, P.valor, A.valor };
     editor.SoltarHerramienta(HerrCarga);
 }

@@ -26,6 +26,8 @@ private slots:
     void cuadrosYPaneles_data();
     void cuadrosYPaneles();
     void mensajeTrasCalcular();
+    void tableroLeido();
+    void resultadosLeidos();
 };
 
 // Six tools, four commands and Aceptar: named by their caption as read aloud
@@ -47,7 +49,7 @@ void PruebaAccesible::botonesYMarcos()
     for (QGroupBox* marco : marcos)
         QCOMPARE(Leer(marco, QAccessible::Name), marco->title());
     QVERIFY(!Leer(C(p).Diagrama, QAccessible::Name).isEmpty());
-    QCOMPARE(Leer(C(p).Diagrama, QAccessible::Description), QStringLiteral("Plano de la cercha"));
+    QVERIFY(Leer(C(p).Diagrama, QAccessible::Description).startsWith(C(p).Diagrama->toolTip()));
 }
 
 // Box names follow the captions the tool sets; a panel's name is the text it
@@ -111,6 +113,77 @@ void PruebaAccesible::mensajeTrasCalcular()
     d.Dibujar(PasosTriangulo);
     d.Calcular();
     QCOMPARE(Leer(C(d.p).Panel[1], QAccessible::Name), Calculada);
+}
+
+// The board read aloud follows the truss, and each change is announced once;
+// a pointer move, or a press or calculation that changes nothing, announces
+// nothing. By hand: 1000 N down at B(1, 1) over A(0, 0) and C(2, 0) gives 500
+// up at A and C; at A 500 + T1 sin 45 = 0, T1 = -707.1 (compression), and
+// T3 = -T1 cos 45 = 500 (tension); B-C mirrors A-B.
+void PruebaAccesible::tableroLeido()
+{
+    Dibujante d;
+    QVERIFY(d.Mostrar());
+    Tablero& tablero = *C(d.p).Diagrama;
+    QCOMPARE(Leer(&tablero, QAccessible::Description), QStringLiteral("Plano de la cercha. Sin nodos."));
+    int avisos = 0;
+    tablero.Avisar = [&](QAccessibleEvent* aviso) {
+        avisos += aviso->object() == &tablero && aviso->type() == QAccessible::DescriptionChanged ? 1 : 1000;
+    };
+    d.Dibujar(PasosTriangulo);
+    // Node A; bars 1 and 2 opened, then typed with their end nodes; bar 3
+    // opened and closed; two supports; the load (picking its node is no change).
+    QCOMPARE(avisos, 10);
+    const QString nodos = QStringLiteral("Plano de la cercha. Nodo A en x 0 m, y 0 m. Nodo B en x 1 m, y 1 m."
+                                         " Nodo C en x 2 m, y 0 m. Barra 1 del nodo A al nodo B");
+    const QString apoyosYCarga
+        = QStringLiteral(" Apoyo fijo en el nodo A. Apoyo móvil en el nodo C. Carga 1 en el nodo B: 1000 N a 90°.");
+    QCOMPARE(Leer(&tablero, QAccessible::Description),
+        nodos + QStringLiteral(". Barra 2 del nodo B al nodo C. Barra 3 del nodo A al nodo C.") + apoyosYCarga);
+    avisos = 0;
+    d.p.Diagrama_MouseMove({ 0, 0, 4000, 1000 });
+    d.p.Diagrama_MouseDown({ 1, 0, 4000, 1000 });
+    d.Calcular();
+    d.Calcular();
+    QCOMPARE(avisos, 1);
+    QCOMPARE(Leer(&tablero, QAccessible::Description),
+        nodos + QStringLiteral(": -707.1 N, compresión. Barra 2 del nodo B al nodo C: -707.1 N, compresión.")
+            + QStringLiteral(" Barra 3 del nodo A al nodo C: 500 N, tracción.") + apoyosYCarga);
+}
+
+// The results window read aloud: each line of the bar list and each cell of
+// the grid is named by the text it shows, each cell's headings by theirs.
+void PruebaAccesible::resultadosLeidos()
+{
+    Dibujante d;
+    QVERIFY(d.Mostrar());
+    d.Dibujar(PasosTriangulo);
+    d.Calcular();
+    const std::unique_ptr<Final> f = d.p.VentanaResultados();
+    QAccessibleInterface* lista = QAccessible::queryAccessibleInterface(f->Elemento);
+    QStringList lineas;
+    for (int i = 0; i < lista->childCount(); ++i)
+        lineas << lista->child(i)->text(QAccessible::Name);
+    QCOMPARE(lineas, QStringList({ "1\tA - B\t-707.1", "2\tB - C\t-707.1", "3\tA - C\t500.0" }));
+    QAccessibleTableInterface* tabla = QAccessible::queryAccessibleInterface(f->msfgMatriz)->tableInterface();
+    QCOMPARE(std::pair(tabla->rowCount(), tabla->columnCount()), std::pair(6, 7));
+    const auto leer = [tabla](int fila, int columna) {
+        QAccessibleInterface* celda = tabla->cellAt(fila, columna);
+        QAccessibleTableCellInterface* enTabla = celda->tableCellInterface();
+        return QStringList { celda->text(QAccessible::Name),
+            enTabla->rowHeaderCells().value(0)->text(QAccessible::Name),
+            enTabla->columnHeaderCells().value(0)->text(QAccessible::Name) };
+    };
+    for (int i = 0; i < 6; ++i) {
+        for (int j = 0; j < 7; ++j) {
+            QCOMPARE(leer(i, j),
+                QStringList({ f->msfgMatriz->item(i, j)->text(), f->msfgMatriz->verticalHeaderItem(i)->text(),
+                    f->msfgMatriz->horizontalHeaderItem(j)->text() }));
+        }
+    }
+    // The load's 1000 N down at B enters B's Y row with its sign reversed.
+    QCOMPARE(leer(3, 6), QStringList({ "1000", "Nod By", "Cargas" }));
+    QCOMPARE(leer(0, 0).mid(1), QStringList({ "Nod Ax", "Elem 1" }));
 }
 
 QTEST_MAIN(PruebaAccesible)

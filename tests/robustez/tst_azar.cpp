@@ -2,7 +2,8 @@
 // with the model's and the board's invariants checked after every event.
 // TRABINA_EVENTOS: event count (default 100000; 20000 with TRABINA_SANITIZADO=1,
 // the sanitizer run of probar.sh). TRABINA_SEMILLA: the seed; a failure prints
-// it with the event index, to replay the run. A million events:
+// it with the event index, to replay the run. TRABINA_REGIONAL: the regional
+// settings to run in (a locale name such as es_ES; "C" by default). A million events:
 //   TRABINA_EVENTOS=1000000 QT_QPA_PLATFORM=offscreen build/tests/tst_azar
 
 #include "results/Final.h"
@@ -43,7 +44,7 @@ long Eventos()
 // Plays one random user event at a time: pointer moves and presses on the
 // board (real mouse events on its viewport, some straight to the handler at
 // exact twips), tool buttons, typing into the data panel, Aceptar, Calcular,
-// and now and then a modal window answered from a timer.
+// keys, and now and then a modal window answered from a timer.
 class Jugador {
 public:
     Jugador(Principal& principal, std::uint64_t semilla)
@@ -54,6 +55,8 @@ public:
 
     QString errorModal; // a violation seen while a modal window was open
     long calculosBien = 0, resultados = 0, nuevos = 0;
+    std::array<QString, 2> tecleados; // Prin and Angulo as typing last left them
+    bool abierta = false; // whether the last modal window waited for opened
 
 private:
     Principal& p;
@@ -65,6 +68,12 @@ private:
     bool Probable(double q) { return Real(0, 1) < q; }
     int Elegir(std::initializer_list<int> w) { return std::discrete_distribution<>(w.begin(), w.end())(motor); }
     void Clic(QAbstractButton* boton) { QTest::mouseClick(boton, Qt::LeftButton); }
+    // Half of the buttons' uses come by their shortcut keys.
+    QKeyCombination Atajo(QKeyCombination tecla) { return Probable(0.5) ? tecla : QKeyCombination(); }
+    void Pulsar(QAbstractButton* boton, QKeyCombination atajo)
+    {
+        atajo.key() == Qt::Key_unknown ? Clic(boton) : Tecla(atajo.key(), atajo.keyboardModifiers());
+    }
     void Anotar(const QString& error) { errorModal = errorModal.isEmpty() ? error : errorModal; }
 
 public:
@@ -76,36 +85,86 @@ public:
             pendientes.pop_front();
             return paso();
         }
-        const QString borrar = QStringLiteral("¿Esta seguro que desea borrar los elementos actuales?");
-        switch (Elegir({ 3800, 2500, 1400, 1100, 600, 580, 20, 20, 5, 5 })) {
+        switch (Elegir({ 3800, 2500, 1400, 1100, 600, 580, 20, 20, 5, 500, 5 })) {
         case 0: return Presionar(true);
         case 1: return Presionar(false);
         case 2: {
             // Mostly nodes and bars, so the truss grows to the limits; a disabled
             // button takes no click, as for the user.
+            static const std::array Atajos { Qt::Key_P, Qt::Key_G, Qt::Key_O, Qt::Key_E, Qt::Key_R };
             const int h = Elegir({ 15, 15, 35, 30, 5 });
-            Clic(C(p).Herramienta[size_t(h)]);
+            Pulsar(C(p).Herramienta[size_t(h)], Atajo(Qt::ALT | Atajos[size_t(h)]));
             return QString::asprintf("herramienta %d", h);
         }
         case 3: return Escribir();
         case 4: Clic(C(p).Aceptar); return QStringLiteral("Aceptar");
         case 5: return PulsarCalcular();
-        case 6: return VerResultados();
-        case 7: {
-            const bool si = Probable(0.5);
-            const QString hecho = Preguntar(C(p).Herramienta[HerrNuevo], borrar, si);
-            if (si && (C(p).modulo.NumNodos != 0 || C(p).modulo.NumBarras != 0 || C(p).modulo.NumCargas != 0))
-                Anotar(QStringLiteral("el nuevo proyecto aceptado dejó elementos"));
-            if (si)
-                ArmarTriangulo(); // random events go on from there
-            nuevos += si;
-            return hecho;
-        }
-        case 8: return Preguntar(C(p).Salir, QStringLiteral("¿Esta seguro que desea finalizar la aplicación?"), false);
+        case 6: return VerResultados(Atajo(Qt::Key_F6));
+        case 7: return Nuevo(Atajo(Qt::ALT | Qt::Key_N));
+        case 8: // always No
+            return Preguntar(C(p).Salir, QStringLiteral("¿Esta seguro que desea finalizar la aplicación?"), false,
+                Atajo(Qt::CTRL | Qt::Key_Q));
+        case 9: return Teclado();
         default:
-            ConModal<Acerca>(C(p).Acercade, [this](Acerca* acerca) { Clic(acerca->Command2); });
+            ConModal<Acerca>(C(p).Acercade, Atajo(Qt::Key_F7), [this](Acerca* acerca) { Clic(acerca->Command2); });
             return QStringLiteral("acerca de");
         }
+    }
+
+    // A node letter of either case to the board with the focus; Tab,
+    // Shift+Tab or Esc where the focus is.
+    QString Teclado()
+    {
+        switch (Elegir({ 75, 20, 5 })) {
+        case 0: {
+            const char letra = char((Probable(0.5) ? 'A' : 'a') + Entero(0, MaxNodos - 1));
+            C(p).Diagrama->setFocus();
+            Tecla(letra, {}, C(p).Diagrama);
+            return QStringLiteral("tecla %1 en el tablero").arg(QLatin1Char(letra));
+        }
+        case 1: {
+            const bool atras = Probable(0.5);
+            Tecla(atras ? Qt::Key_Backtab : Qt::Key_Tab, atras ? Qt::ShiftModifier : Qt::NoModifier);
+            return QStringLiteral("tabulador%1, foco en %2")
+                .arg(atras ? QStringLiteral(" atrás") : QString(), Nombre(QApplication::focusWidget()));
+        }
+        default: Tecla(Qt::Key_Escape); return QStringLiteral("Esc");
+        }
+    }
+
+    static QString Nombre(const QObject* objeto) { return objeto ? objeto->objectName() : QStringLiteral("nada"); }
+
+    // A key where the focus is, or to `destino`. A shortcut may press its
+    // button and click it only when the press has been shown a moment: wait
+    // for it, so that whatever the click opens is answered here.
+    template <typename K> void Tecla(K tecla, Qt::KeyboardModifiers teclas = {}, QWidget* destino = nullptr)
+    {
+        if (QApplication::activeWindow() != &p) {
+            p.activateWindow();
+            if (!QTest::qWaitForWindowActive(&p))
+                Anotar(QStringLiteral("la ventana principal no se activa"));
+        }
+        QWidget* foco = QApplication::focusWidget();
+        QTest::keyClick(destino ? destino : foco ? foco : &p, tecla, teclas);
+        const QList<QAbstractButton*> botones = p.findChildren<QAbstractButton*>();
+        const auto sueltos
+            = [&botones] { return std::none_of(botones.begin(), botones.end(), [](auto* b) { return b->isDown(); }); };
+        if (!QTest::qWaitFor(sueltos, 2000))
+            Anotar(QStringLiteral("un botón sigue presionado tras una tecla"));
+    }
+
+    // A new project, answered Yes or No; a Yes leaves nothing on the board.
+    QString Nuevo(QKeyCombination tecla)
+    {
+        const bool si = Probable(0.5);
+        const QString hecho = Preguntar(C(p).Herramienta[HerrNuevo],
+            QStringLiteral("¿Esta seguro que desea borrar los elementos actuales?"), si, tecla);
+        if (abierta && si && (C(p).modulo.NumNodos != 0 || C(p).modulo.NumBarras != 0 || C(p).modulo.NumCargas != 0))
+            Anotar(QStringLiteral("el nuevo proyecto aceptado dejó elementos"));
+        if (abierta && si)
+            ArmarTriangulo(); // random events go on from there
+        nuevos += abierta && si;
+        return hecho;
     }
 
     // Numbers, garbage, "&H"/"&O" forms, commas, huge exponents, empty.
@@ -212,8 +271,9 @@ public:
     // character beyond Latin-1 arrives with its text only, as from an input method.
     QString Escribir()
     {
-        QLineEdit* cuadro = Probable(0.5) ? C(p).Prin : C(p).Angulo;
-        const QString nombre = QString::fromUtf8(cuadro == C(p).Prin ? "Prin" : "Angulo");
+        const bool enPrin = Probable(0.5);
+        QLineEdit* cuadro = enPrin ? C(p).Prin : C(p).Angulo;
+        const QString nombre = Nombre(cuadro);
         if (!cuadro->isEnabled())
             return nombre + QStringLiteral(" deshabilitado");
         const QString texto = Texto();
@@ -229,6 +289,7 @@ public:
             else
                 QTest::sendKeyEvent(QTest::Click, cuadro, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
+        tecleados[enPrin ? 0 : 1] = cuadro->text();
         if (Entero(1, 8) == 1)
             QTest::keyClick(cuadro, Qt::Key_Return); // Enter presses Aceptar
         return QStringLiteral("escribir en %1 (modo %2): \"%3\" -> \"%4\"")
@@ -238,22 +299,25 @@ public:
     QString PulsarCalcular()
     {
         const bool habilitado = C(p).Calcular->isEnabled();
-        Clic(C(p).Calcular);
+        Pulsar(C(p).Calcular, Atajo(Qt::Key_F5));
         calculosBien += habilitado && p.MensajeActual() == QStringLiteral("Cercha calculada satisfactoriamente");
         return QStringLiteral("Calcular (habilitado %1): %2").arg(habilitado).arg(p.MensajeActual());
     }
 
-    // Clicks `abrir` while a timer waits for the modal window `V` and hands it to
-    // `responder`, which must close it; whatever is still open then is closed.
-    template <typename V, typename F> void ConModal(QAbstractButton* abrir, F responder)
+    // Clicks `abrir`, or presses its shortcut `tecla`, while a timer waits for
+    // the modal window `V` and hands it to `responder`, which must close it;
+    // whatever is still open then is closed.
+    template <typename V, typename F> void ConModal(QAbstractButton* abrir, QKeyCombination tecla, F responder)
     {
         QTimer espera;
         espera.setInterval(0);
+        abierta = false;
         QObject::connect(&espera, &QTimer::timeout, [&] {
             QWidget* ventana = QApplication::activeModalWidget();
             if (!ventana)
                 return;
             espera.stop();
+            abierta = true;
             if (V* propia = qobject_cast<V*>(ventana))
                 responder(propia);
             if (QApplication::activeModalWidget() == ventana) {
@@ -262,19 +326,22 @@ public:
             }
         });
         espera.start();
-        Clic(abrir);
+        Pulsar(abrir, tecla);
         espera.stop();
     }
 
     // Bars picked in the list turn green; closed by its button or its close box,
-    // no bar stays green.
-    QString VerResultados()
+    // no bar stays green. Forces and reactions show the regional separator.
+    QString VerResultados(QKeyCombination tecla = {})
     {
-        if (!C(p).Resultados->isEnabled())
+        if (!C(p).Resultados->isEnabled() && tecla.key() == Qt::Key_unknown)
             return PulsarCalcular();
-        ++resultados;
         QStringList filas;
-        ConModal<Final>(C(p).Resultados, [&](Final* final) {
+        ConModal<Final>(C(p).Resultados, tecla, [&](Final* final) {
+            for (int i = 0; i < final->Elemento->count(); ++i)
+                Anotar(invariantes::Regional(final->Elemento->item(i)->text(), true));
+            for (const QLabel* apoyo : final->Apoyo)
+                Anotar(invariantes::Regional(apoyo->text(), true));
             for (int k = Entero(0, 3); k > 0 && final->Elemento->count() > 0; --k) {
                 const int fila = Entero(0, final->Elemento->count() - 1);
                 QTest::mouseClick(final->Elemento->viewport(), Qt::LeftButton, {},
@@ -282,10 +349,11 @@ public:
                 filas << QString::number(fila);
                 if (C(p).Barra[fila + 1]->ColorActual() != Verde)
                     Anotar(QStringLiteral("la barra %1 elegida en la lista no se pintó de verde").arg(fila + 1));
-                Anotar(invariantes::Comprobar(p));
+                Anotar(invariantes::Comprobar(p, tecleados));
             }
             Probable(0.5) ? Clic(final->Salir) : void(final->close());
         });
+        resultados += abierta;
         for (int b = 1; b <= MaxBarras; ++b) {
             if (C(p).Barra[b]->ColorActual() == Verde)
                 Anotar(QStringLiteral("la barra %1 sigue verde al cerrar los resultados").arg(b));
@@ -294,17 +362,18 @@ public:
     }
 
     // A question box answered Yes or No, with its text checked; a No keeps the nodes.
-    QString Preguntar(QAbstractButton* boton, const QString& pregunta, bool si)
+    QString Preguntar(QAbstractButton* boton, const QString& pregunta, bool si, QKeyCombination tecla)
     {
         const int16_t nodosAntes = C(p).modulo.NumNodos;
-        ConModal<QMessageBox>(boton, [&](QMessageBox* caja) {
+        ConModal<QMessageBox>(boton, tecla, [&](QMessageBox* caja) {
             if (caja->text() != pregunta)
                 Anotar(QStringLiteral("pregunta inesperada: ") + caja->text());
             caja->button(si ? QMessageBox::Yes : QMessageBox::No)->click();
         });
         if (!si && C(p).modulo.NumNodos != nodosAntes)
             Anotar(QStringLiteral("la pregunta rechazada cambió los nodos"));
-        return QStringLiteral("%1 %2").arg(pregunta, QString::fromUtf8(si ? "Sí" : "No"));
+        return QStringLiteral("%1 %2%3").arg(
+            pregunta, QString::fromUtf8(si ? "Sí" : "No"), abierta ? QString() : QStringLiteral(" (no se abrió)"));
     }
 
     // A triangle on two supports, drawn with real clicks as the next event
@@ -331,9 +400,15 @@ public:
             for (QPointF q : v)
                 presionar(HerrNodo, { q });
             presionar(HerrBarra, { v[0], v[1] }), presionar(HerrBarra, { v[1], v[2] });
-            presionar(HerrBarra, { v[2], v[0] }), presionar(HerrApoyos, { v[0], v[1] });
-            return QString::asprintf("triángulo (%g, %g) (%g, %g) (%g, %g), ", v[0].x(), v[0].y(), v[1].x(), v[1].y(),
-                       v[2].x(), v[2].y())
+            presionar(HerrBarra, { v[2], v[0] }), presionar(HerrApoyos, { v[0], v[1] }), presionar(HerrCarga, { v[2] });
+            // A load at the top, so that forces and reactions have decimals to show.
+            for (QLineEdit* cuadro : { C(p).Prin, C(p).Angulo }) {
+                QTest::keyClick(cuadro, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(cuadro, QString::number(Entero(1, 3600) / 10.0));
+            }
+            Clic(C(p).Aceptar);
+            return QString::asprintf("triángulo (%g, %g) (%g, %g) (%g, %g) cargado, ", v[0].x(), v[0].y(), v[1].x(),
+                       v[1].y(), v[2].x(), v[2].y())
                 + PulsarCalcular();
         });
         if (Probable(0.3))
@@ -346,7 +421,11 @@ public:
 class PruebaAzar : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        const QString region = qEnvironmentVariable("TRABINA_REGIONAL");
+        QLocale::setDefault(region.isEmpty() ? QLocale::c() : QLocale(region));
+    }
     void usoAlAzar();
 };
 
@@ -356,22 +435,24 @@ void PruebaAzar::usoAlAzar()
     const std::uint64_t leida = qEnvironmentVariable("TRABINA_SEMILLA").toULongLong(&dada);
     const std::uint64_t semilla = dada ? leida : SemillaFija;
     const long eventos = Eventos();
-    std::printf("tst_azar: semilla %llu, %ld eventos\n", static_cast<unsigned long long>(semilla), eventos);
+    std::printf("tst_azar: semilla %llu, %ld eventos, %s\n", static_cast<unsigned long long>(semilla), eventos,
+        qPrintable(QLocale().name()));
     Modulo m;
     Principal p(m, Principal::Arranque::SinPresentacion);
     p.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p));
+    QVERIFY(QTest::qWaitForWindowActive(&p));
     Jugador jugador(p, semilla);
     std::deque<QString> historial;
     int maxNodos = 0, maxBarras = 0;
-    QVERIFY(invariantes::Comprobar(p).isEmpty());
+    QVERIFY(invariantes::Comprobar(p, jugador.tecleados).isEmpty());
     for (long i = 0; i < eventos; ++i) {
         historial.push_back(QString::number(i) + QStringLiteral(": ") + jugador.Evento());
         if (historial.size() > Historial)
             historial.pop_front();
         if (i % PintarCada == 0)
             QCoreApplication::processEvents();
-        const QString error = jugador.errorModal.isEmpty() ? invariantes::Comprobar(p) : jugador.errorModal;
+        const QString error
+            = jugador.errorModal.isEmpty() ? invariantes::Comprobar(p, jugador.tecleados) : jugador.errorModal;
         if (!error.isEmpty())
             QFAIL(qPrintable(QString::asprintf("\nsemilla %llu, evento %ld: ", (unsigned long long)semilla, i) + error
                 + QString::asprintf("\nrepetir con TRABINA_SEMILLA=%llu TRABINA_EVENTOS=%ld\núltimos eventos:\n  ",
