@@ -23,14 +23,19 @@ void Principal::Herramienta_Click(int Index)
     herramientas[Index]->Seleccionar();
     estado.HerramientaActual = static_cast<Herramientas>(Index);
     estado.Banderas[Bandera::Armada] = true;
+    // The question of a new project gives the focus back where it was.
+    if (Index != HerrNuevo)
+        Enfocar();
 }
 
 void Principal::Diagrama_MouseDown(const EventoPuntero& evento)
 {
     elementos->OcultarMarcas();
     Mensaje(QString());
-    if (estado.Banderas[Bandera::Armada])
-        herramientas[estado.HerramientaActual]->Presionar(evento);
+    if (!estado.Banderas[Bandera::Armada])
+        return; // the focus stays where the press put it
+    herramientas[estado.HerramientaActual]->Presionar(evento);
+    Enfocar();
 }
 
 // The readout, then the armed tool: a constant amount of work, no search.
@@ -45,6 +50,7 @@ void Principal::Aceptar_Click()
 {
     Mensaje(QString());
     herramientas[estado.HerramientaActual]->Aceptar();
+    Enfocar();
 }
 
 void Principal::HabilitarHerramienta(int codigo, bool habilitada)

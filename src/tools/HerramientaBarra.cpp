@@ -174,6 +174,11 @@ void HerramientaBarra::Presionar(const EventoPuntero& evento)
         TerminarEnPosicion(editor, evento);
 }
 
+bool HerramientaBarra::EsperaNodo() const
+{
+    return editor.Estado().Banderas[Bandera::EsperaInicio] || BarraAbierta(editor.Modelo());
+}
+
 // Under the bar tool, while a bar waits for its end.
 void HerramientaBarra::Mover(const EventoPuntero& evento)
 {

@@ -57,6 +57,7 @@ void HerramientaCarga::Presionar(const EventoPuntero& evento)
         return;
     editor.Datos().Habilitar(true);
     editor.Estado().NodoCarga = n;
+    editor.Elementos().ResaltarNodo(n); // until the load is committed or another tool chosen
     editor.Mensaje(PromptParametrosCarga);
     editor.Estado().Banderas[Bandera::Armada] = false;
 }
@@ -92,5 +93,11 @@ void HerramientaCarga::Aceptar()
     DibujarCarga(editor, k, nodo, theta, P.valor);
     nodo.Fx = fx;
     nodo.Fy = fy;
+    editor.Elementos().ResaltarNodo(0);
     editor.SoltarHerramienta(HerrCarga);
+}
+
+void HerramientaCarga::Abandonar()
+{
+    editor.Elementos().ResaltarNodo(0);
 }
