@@ -138,6 +138,7 @@ QPoint Recorrido::EnVista(double x, double y) const
 // The part of the board where the example lies, larger on paper than the whole window.
 void Recorrido::CapturarTablero(const QString& nombre, QRect recorte)
 {
+    Vista()->clearFocus(); // the focus frame belongs to the screen, not to a printed page
     QCoreApplication::processEvents();
     resultado.imagenes.insert(nombre, Vista()->viewport()->grab(recorte).toImage());
 }
@@ -145,6 +146,7 @@ void Recorrido::CapturarTablero(const QString& nombre, QRect recorte)
 // The window from its tool buttons down to the part of the board with the example.
 void Recorrido::CapturarParte(const QString& nombre)
 {
+    Vista()->clearFocus();
     QCoreApplication::processEvents();
     const QPoint tablero = Control<QGraphicsView>(QStringLiteral("Diagrama"))->viewport()->mapTo(&p, QPoint(0, 0));
     const QRect parte(0, 0, p.width(), tablero.y() + RecorteEjemplo.height());

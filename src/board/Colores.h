@@ -11,6 +11,7 @@ inline const QColor ColorSeleccion(0, 255, 0);
 inline const QColor ColorLineaCarga(0, 128, 64);
 inline const QColor ColorTextoCarga(0, 128, 0);
 inline const QColor ColorMarca(255, 0, 0); // the nodes of a mechanism
+inline const QColor ColorResalte(255, 0, 255); // the node the load tool picked: no other element's colour
 inline const QColor ColorColumnaCargas(0, 128, 64); // the loads' column of the results grid
 
 // A bar's colour by the sign of its force: compression is stored positive,

@@ -5,6 +5,7 @@
 #include "solver/Mecanismo.h"
 
 #include <QFont>
+#include <QGraphicsScene>
 
 namespace {
 
@@ -22,6 +23,18 @@ QFont Arial(double puntos)
     return FuenteTwips(arial, puntos);
 }
 
+constexpr double DiametroResalte = 210; // 14 pixels: around the 8-pixel dot, under its letter
+
+QGraphicsEllipseItem* CrearResalte(QGraphicsScene& escena)
+{
+    QPen pluma(ColorResalte, 3);
+    pluma.setCosmetic(true);
+    QGraphicsEllipseItem* anillo = escena.addEllipse(QRectF(), pluma);
+    anillo->setAcceptedMouseButtons(Qt::NoButton);
+    anillo->setVisible(false);
+    return anillo;
+}
+
 double PuntosFuente(const QFont& fuente)
 {
     return fuente.pointSizeF() > 0 ? fuente.pointSizeF() : fuente.pixelSize() * 0.75;
@@ -30,6 +43,7 @@ double PuntosFuente(const QFont& fuente)
 } // namespace
 
 ElementosTablero::ElementosTablero(QGraphicsScene& escena, const QFont& fuenteVentana)
+    : Resalte(CrearResalte(escena))
 {
     Coordenas = std::make_unique<Imagen>(escena, DibujoEjes(), 615, 660);
     Coordenas->Mover(120, 5250);
@@ -78,6 +92,7 @@ void ElementosTablero::Ocultar()
     for (const auto& apoyo : Apoyo)
         apoyo->Visible(false);
     OcultarMarcas();
+    ResaltarNodo(0);
     for (int k = 1; k <= MaxCargas; ++k)
         Fuerza[k]->Visible(false);
     // Every magnitude label, also those past the ten load lines.
@@ -138,4 +153,18 @@ void ElementosTablero::OcultarMarcas()
     for (int k = 1; k <= MaxNodos; ++k)
         Marca[k]->Ocultar();
     hayMarcas = false;
+}
+
+void ElementosTablero::ResaltarNodo(int n)
+{
+    if (n == 0) {
+        Resalte->setVisible(false);
+        return;
+    }
+    const QGraphicsEllipseItem& punto = *Nodo[n]->item;
+    const QPointF centro = punto.mapToScene(punto.rect().center());
+    const QPointF radio(DiametroResalte / 2, DiametroResalte / 2);
+    Resalte->setRect(QRectF(centro - radio, centro + radio));
+    Resalte->setVisible(true);
+    apilamiento.AlFrente(Resalte);
 }

@@ -27,6 +27,7 @@ public:
     Tabla<std::unique_ptr<Imagen>, 2> Apoyo; // 0 fixed, 1 roller
     std::unique_ptr<Imagen> Coordenas; // the axes picture
     Tabla<std::unique_ptr<MarcaNodo>, MaxNodos + 1> Marca; // 1..MaxNodos: a mechanism's nodes
+    QGraphicsEllipseItem* Resalte; // a ring around the node the load tool picked
     Apilamiento apilamiento;
 
     // Lines at their widths and colours.
@@ -42,6 +43,8 @@ public:
     // its dot, with its motion sketched; the others hidden.
     void Marcar(const Mecanismo& mecanismo, int nodos);
     void OcultarMarcas();
+    // Node n ringed by `Resalte`; 0 hides the ring.
+    void ResaltarNodo(int n);
 
 private:
     bool hayMarcas = false; // so that a press with no marks on the board hides nothing

@@ -44,6 +44,17 @@ void PanelDatos::Habilitar(bool habilitado)
     datos->setEnabled(habilitado);
 }
 
+bool PanelDatos::Habilitado() const
+{
+    return datos->isEnabled();
+}
+
+void PanelDatos::Enfocar()
+{
+    prin->setFocus(Qt::OtherFocusReason);
+    prin->selectAll();
+}
+
 void PanelDatos::Rotular(const RotulosPanel& rotulos)
 {
     datos->setTitle(rotulos.datos);

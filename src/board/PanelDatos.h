@@ -22,6 +22,9 @@ public:
     explicit PanelDatos(QWidget* centro);
 
     void Habilitar(bool habilitado);
+    bool Habilitado() const;
+    // The first box takes the focus with its text selected: typing replaces it.
+    void Enfocar();
     void Rotular(const RotulosPanel& rotulos);
     QLineEdit& Prin() const { return *prin; }
     QLineEdit& Angulo() const { return *angulo; }

@@ -55,6 +55,10 @@ public:
     void IniciarBarra(int16_t nodo) override;
     void MedirBarra() override;
 
+    // Whether the current tool, armed, waits for a node on the board: a press
+    // there, or the node's letter typed on the board, picks it.
+    bool EsperaNodo() const;
+
     void Mensaje(const QString& texto) override;
     QString MensajeActual() const;
     void SoltarHerramienta(int codigo) override;
@@ -83,6 +87,8 @@ private:
     void crearTablero();
     void crearBarraEstado();
     void crearTeclas();
+    void crearAtajos();
+    void OrdenarTabulacion();
     void MostrarInicio();
 
     // What the tools may use.
@@ -98,6 +104,8 @@ private:
 
     // Esc: the bar being drawn is dropped.
     void SoltarBarraAbierta();
+    // The focus goes where the next step is typed or picked.
+    void Enfocar();
     void MostrarPosicion(float X, float Y);
     void MostrarFuerzas();
     // The board's accessible description, after anything that may change the truss.

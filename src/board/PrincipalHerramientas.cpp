@@ -22,6 +22,9 @@ void Principal::Herramienta_Click(int Index)
         herramientas[Index]->Seleccionar();
         estado.HerramientaActual = static_cast<Herramientas>(Index);
         estado.Banderas[Bandera::Armada] = true;
+        // The question of a new project gives the focus back where it was.
+        if (Index != HerrNuevo)
+            Enfocar();
     }
     DescribirTablero(); // an open bar dropped, or a new project
 }
@@ -30,9 +33,11 @@ void Principal::Diagrama_MouseDown(const EventoPuntero& evento)
 {
     elementos->OcultarMarcas();
     Mensaje(QString());
-    if (estado.Banderas[Bandera::Armada])
-        herramientas[estado.HerramientaActual]->Presionar(evento);
+    if (!estado.Banderas[Bandera::Armada])
+        return; // the focus stays where the press put it
+    herramientas[estado.HerramientaActual]->Presionar(evento);
     DescribirTablero();
+    Enfocar();
 }
 
 // The readout, then the armed tool: a constant amount of work, no search.
@@ -48,6 +53,7 @@ void Principal::Aceptar_Click()
     Mensaje(QString());
     herramientas[estado.HerramientaActual]->Aceptar();
     DescribirTablero();
+    Enfocar();
 }
 
 void Principal::HabilitarHerramienta(int codigo, bool habilitada)

@@ -32,10 +32,26 @@ void Rotular(QWidget* control, const QString& caption, const QString& tooltip)
     control->setAccessibleDescription(tooltip);
 }
 
+// A tool button that keeps every tool in the Tab chain: an exclusive group
+// would leave only the focused one there, the others reached by the arrows.
+class BotonHerramienta : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void focusInEvent(QFocusEvent* evento) override
+    {
+        QToolButton::focusInEvent(evento);
+        if (const QButtonGroup* grupo = group()) {
+            for (QAbstractButton* boton : grupo->buttons())
+                boton->setFocusPolicy(Qt::TabFocus);
+        }
+    }
+};
+
 QToolButton* BotonGrafico(
-    QWidget* padre, const QString& caption, const QString& tooltip, const QPixmap& icono, double left)
+    QToolButton* boton, const QString& caption, const QString& tooltip, const QPixmap& icono, double left)
 {
-    auto* boton = new QToolButton(padre);
     boton->setText(caption);
     boton->setIcon(QIcon(icono));
     // 795 x 735 twips is 53 x 49 px: a 24 px icon leaves the caption its
@@ -114,8 +130,8 @@ void Principal::crearHerramientas()
     grupoHerramientas->setExclusive(true);
     for (int codigo = 0; codigo < CuantasHerramientas; ++codigo) {
         const DatosHerramienta& dato = TablaHerramientas[codigo];
-        QToolButton* boton = BotonGrafico(Frame1, QString::fromUtf8(dato.caption), QString::fromUtf8(dato.tooltip),
-            DibujoHerramienta(codigo), dato.left);
+        QToolButton* boton = BotonGrafico(new BotonHerramienta(Frame1), QString::fromUtf8(dato.caption),
+            QString::fromUtf8(dato.tooltip), DibujoHerramienta(codigo), dato.left);
         boton->setObjectName(QStringLiteral("Herramienta%1").arg(codigo));
         boton->setCheckable(true);
         boton->setEnabled(dato.habilitada);
@@ -127,14 +143,14 @@ void Principal::crearHerramientas()
 
 void Principal::crearComandos()
 {
-    Calcular = BotonGrafico(
-        Frame1, QStringLiteral("Cálcular"), QStringLiteral("Calcular estructura"), DibujoComando(0), 5400);
-    Resultados
-        = BotonGrafico(Frame1, QStringLiteral("Result"), QStringLiteral("Ver resultados"), DibujoComando(1), 6240);
-    Acercade = BotonGrafico(
-        Frame1, QStringLiteral("Acerca"), QStringLiteral("Acerca de Vexo.Parvu.Trabina"), DibujoComando(2), 7230);
-    Salir
-        = BotonGrafico(Frame1, QStringLiteral("Salir"), QStringLiteral("Finalizar aplicación"), DibujoComando(3), 8070);
+    Calcular = BotonGrafico(new QToolButton(Frame1), QStringLiteral("Cálcular"), QStringLiteral("Calcular estructura"),
+        DibujoComando(0), 5400);
+    Resultados = BotonGrafico(
+        new QToolButton(Frame1), QStringLiteral("Result"), QStringLiteral("Ver resultados"), DibujoComando(1), 6240);
+    Acercade = BotonGrafico(new QToolButton(Frame1), QStringLiteral("Acerca"),
+        QStringLiteral("Acerca de Vexo.Parvu.Trabina"), DibujoComando(2), 7230);
+    Salir = BotonGrafico(new QToolButton(Frame1), QStringLiteral("Salir"), QStringLiteral("Finalizar aplicación"),
+        DibujoComando(3), 8070);
     Calcular->setObjectName(QStringLiteral("Calcular"));
     Resultados->setObjectName(QStringLiteral("Resultados"));
     Acercade->setObjectName(QStringLiteral("Acercade"));

@@ -1,6 +1,7 @@
 #include "Tablero.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 Tablero::Tablero(QWidget* padre)
     : QGraphicsView(padre)
@@ -19,6 +20,8 @@ Tablero::Tablero(QWidget* padre)
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     setToolTip(QStringLiteral("Plano de la cercha"));
+    // Tab and a click give it the focus, for the node letters.
+    setFocusPolicy(Qt::StrongFocus);
     setFixedSize(qRound(AnchoTablero / TwipsPorPixel), qRound(AltoTablero / TwipsPorPixel));
 }
 
@@ -81,4 +84,29 @@ void Tablero::mouseDoubleClickEvent(QMouseEvent* evento)
 {
     // A second quick click is one more press, as the editor counts clicks.
     mousePressEvent(evento);
+}
+
+void Tablero::drawForeground(QPainter* pintor, const QRectF&)
+{
+    if (!hasFocus())
+        return;
+    pintor->save();
+    pintor->resetTransform(); // in viewport pixels
+    QPen pluma(palette().color(QPalette::Highlight), 2, Qt::DotLine);
+    pintor->setPen(pluma);
+    pintor->setBrush(Qt::NoBrush);
+    pintor->drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+    pintor->restore();
+}
+
+void Tablero::focusInEvent(QFocusEvent* evento)
+{
+    QGraphicsView::focusInEvent(evento);
+    viewport()->update();
+}
+
+void Tablero::focusOutEvent(QFocusEvent* evento)
+{
+    QGraphicsView::focusOutEvent(evento);
+    viewport()->update();
 }

@@ -46,6 +46,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
+    // A dotted frame inside the board while it has the focus.
+    void drawForeground(QPainter* pintor, const QRectF& zona) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
     EventoPuntero Traducir(QMouseEvent* evento) const;

@@ -56,6 +56,16 @@ Valores LeerPanel(Editor& editor)
     return { LeerNumero(editor.Datos().Prin().text()), LeerNumero(editor.Datos().Angulo().text()) };
 }
 
+// The panel's values, or nothing (the refusal written) when one does not fit a double.
+std::optional<Valores> LeerPanelQueCabe(Editor& editor)
+{
+    const Valores panel = LeerPanel(editor);
+    if (panel.P.cabe && panel.A.cabe)
+        return panel;
+    editor.Mensaje(MensajeNoCabe);
+    return std::nullopt;
+}
+
 bool BarraAbierta(const Modulo& m)
 {
     return m.NumBarras > 0 && m.Barra(m.NumBarras).NodoFinal == 0;
@@ -123,20 +133,18 @@ void TerminarEnPosicion(Editor& editor, const EventoPuntero& evento)
 {
     if (evento.Shift == 1)
         return;
-    const Valores panel = LeerPanel(editor);
-    if (!panel.P.cabe || !panel.A.cabe) {
-        editor.Mensaje(MensajeNoCabe);
+    const auto panel = LeerPanelQueCabe(editor);
+    if (!panel)
         return;
-    }
     const Coordenadas& c = editor.Escala();
-    const auto medio = MedioDeBarra(c, LineaAbierta(editor), panel.P.valor, panel.A.valor);
+    const auto medio = MedioDeBarra(c, LineaAbierta(editor), panel->P.valor, panel->A.valor);
     if (!medio) {
         editor.Mensaje(MensajeFuera);
         return;
     }
     if (!editor.AgregarNodo(c.AMetros(evento.X, Eje::X), c.AMetros(evento.Y, Eje::Y)))
         return; // refused with its own message; the bar stays open
-    CerrarBarra(editor, editor.Modelo().NumNodos, panel, *medio);
+    CerrarBarra(editor, editor.Modelo().NumNodos, *panel, *medio);
     Desarmar(editor);
 }
 
@@ -166,6 +174,11 @@ void HerramientaBarra::Presionar(const EventoPuntero& evento)
         TerminarEnPosicion(editor, evento);
 }
 
+bool HerramientaBarra::EsperaNodo() const
+{
+    return editor.Estado().Banderas[Bandera::EsperaInicio] || BarraAbierta(editor.Modelo());
+}
+
 // Under the bar tool, while a bar waits for its end.
 void HerramientaBarra::Mover(const EventoPuntero& evento)
 {
@@ -181,19 +194,17 @@ void HerramientaBarra::Aceptar()
 {
     if (!BarraAbierta(editor.Modelo()))
         return;
-    const Valores panel = LeerPanel(editor);
-    if (!panel.P.cabe || !panel.A.cabe) {
-        editor.Mensaje(MensajeNoCabe);
+    const auto panel = LeerPanelQueCabe(editor);
+    if (!panel)
         return;
-    }
     const Coordenadas& c = editor.Escala();
-    const double L = panel.P.valor;
-    const double theta = ARadianes(panel.A.valor);
+    const double L = panel->P.valor;
+    const double theta = ARadianes(panel->A.valor);
     Linea& linea = LineaAbierta(editor);
     const double x2 = c.AMetros(linea.X1, Eje::X) + L * std::cos(theta);
     const double y2 = c.AMetros(linea.Y1, Eje::Y) + L * std::sin(theta);
     const auto fin = EnTablero(c.ATwips(x2, Eje::X), c.ATwips(y2, Eje::Y));
-    const auto medio = MedioDeBarra(c, linea, L, panel.A.valor);
+    const auto medio = MedioDeBarra(c, linea, L, panel->A.valor);
     if (!fin || !medio) {
         editor.Mensaje(MensajeFuera);
         return;
@@ -204,7 +215,7 @@ void HerramientaBarra::Aceptar()
         linea.FijarFin(anterior.x, anterior.y); // refused: the bar stays open as it was
         return;
     }
-    CerrarBarra(editor, editor.Modelo().NumNodos, panel, *medio);
+    CerrarBarra(editor, editor.Modelo().NumNodos, *panel, *medio);
     editor.Estado().Banderas[Bandera::Armada] = false;
     editor.SoltarHerramienta(HerrBarra);
     editor.Mensaje(QString());

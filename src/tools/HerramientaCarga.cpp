@@ -57,6 +57,7 @@ void HerramientaCarga::Presionar(const EventoPuntero& evento)
         return;
     editor.Datos().Habilitar(true);
     editor.Estado().NodoCarga = n;
+    editor.Elementos().ResaltarNodo(n); // until the load is committed or another tool chosen
     editor.Mensaje(PromptParametrosCarga);
     editor.Estado().Banderas[Bandera::Armada] = false;
 }
@@ -93,5 +94,11 @@ void HerramientaCarga::Aceptar()
     nodo.Fx = fx;
     nodo.Fy = fy;
     modulo.Cargas[k] = CargaRec { n, P.valor, A.valor };
+    editor.Elementos().ResaltarNodo(0);
     editor.SoltarHerramienta(HerrCarga);
+}
+
+void HerramientaCarga::Abandonar()
+{
+    editor.Elementos().ResaltarNodo(0);
 }

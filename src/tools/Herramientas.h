@@ -23,6 +23,8 @@ public:
     virtual void Presionar(const EventoPuntero&) { }
     virtual void Mover(const EventoPuntero&) { }
     virtual void Aceptar() { }
+    // Whether, while armed, the next board press is meant to pick a node.
+    virtual bool EsperaNodo() const { return false; }
 
 protected:
     Editor& editor;
@@ -34,15 +36,18 @@ public:
     using HerramientaEdicion::HerramientaEdicion;
     void Seleccionar() override;
     void Presionar(const EventoPuntero& evento) override;
+    bool EsperaNodo() const override { return true; }
 };
 
 // A load: a node picked on the board, then magnitude and angle on the panel.
 class HerramientaCarga : public HerramientaEdicion {
 public:
     using HerramientaEdicion::HerramientaEdicion;
+    void Abandonar() override;
     void Seleccionar() override;
     void Presionar(const EventoPuntero& evento) override;
     void Aceptar() override;
+    bool EsperaNodo() const override { return true; }
 };
 
 // A node at the point the panel holds; pointer moves fill the panel.
@@ -64,6 +69,7 @@ public:
     void Presionar(const EventoPuntero& evento) override;
     void Mover(const EventoPuntero& evento) override;
     void Aceptar() override;
+    bool EsperaNodo() const override; // its start, then its end
 };
 
 // The drawing's size in metres.
