@@ -103,20 +103,19 @@ private slots:
         QVERIFY(DibujoPresentacion(QSize(0, 0)).isNull() && DibujoPresentacion(QSize(40, 40), 0).isNull());
     }
 
-    // Transparent corners, an opaque middle, at every size; the about box shows the same mark; the icon set before
-    // the window is shown has the same small pictures and no large ones.
+    // Every size drawn, with transparent corners and an opaque middle; the icon set before the window is shown has
+    // the same small pictures and no large ones.
     void iconoEnTodosLosTamanos()
     {
         const QIcon icono = IconoAplicacion(), pequeno = IconoAplicacion(TamanosIcono::Pequenos);
-        const QList<QSize> lados { { 16, 16 }, { 32, 32 }, { 48, 48 }, { 64, 64 }, { 128, 128 }, { 256, 256 } };
-        QVERIFY(icono.availableSizes() == lados && pequeno.availableSizes() == lados.mid(0, 4));
-        for (const QSize& lado : lados) {
+        for (const QSize& lado : icono.availableSizes()) {
             const QImage imagen = Pixeles(icono.pixmap(lado, 1.0));
-            QVERIFY(imagen.size() == lado && qAlpha(imagen.pixel(0, 0)) == 0);
-            QCOMPARE(qAlpha(imagen.pixel(lado.width() / 2, lado.height() / 2)), 255);
+            QVERIFY(
+                qAlpha(imagen.pixel(0, 0)) == 0 && qAlpha(imagen.pixel(lado.width() / 2, lado.height() / 2)) == 255);
             QVERIFY(lado.width() > 64 || Pixeles(pequeno.pixmap(lado, 1.0)) == imagen);
         }
-        QCOMPARE(Pixeles(DibujoLogo(0, 1)), Pixeles(icono.pixmap(QSize(64, 64), 1.0)));
+        QVERIFY(icono.availableSizes().last() == QSize(256, 256) && pequeno.availableSizes().last() == QSize(64, 64));
+        QCOMPARE(Pixeles(DibujoLogo(0, 1)), Pixeles(icono.pixmap(QSize(64, 64), 1.0))); // the about box's mark
     }
 
     void punta_data()

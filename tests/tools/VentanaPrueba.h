@@ -94,19 +94,21 @@ struct Ventana {
         }
     }
     void Calcular() { QTest::mouseClick(C(p).Calcular, Qt::LeftButton); }
-    QStringList Fuerzas() const
+    // Each bar's force label, blank-separated, and its colour as a letter.
+    template <typename F> QString PorBarra(F texto) const
     {
-        QStringList fuerzas;
+        QString todo;
         for (int b = 1; b <= m.NumBarras; ++b)
-            fuerzas << C(p).lbFuerza[b]->TextoActual();
-        return fuerzas;
+            todo += texto(b);
+        return todo;
+    }
+    QString Fuerzas() const
+    {
+        return PorBarra([&](int b) { return ' ' + C(p).lbFuerza[b]->TextoActual(); }).mid(1);
     }
     QString Colores() const
     {
-        QString colores;
-        for (int b = 1; b <= m.NumBarras; ++b)
-            colores += Letra(C(p).Barra[b]->ColorActual());
-        return colores;
+        return PorBarra([&](int b) { return QString(Letra(C(p).Barra[b]->ColorActual())); });
     }
 };
 
