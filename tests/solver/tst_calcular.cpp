@@ -149,13 +149,16 @@ private slots:
                 + Marcas(d.p, false).join(' '),
             Calculada + "||Indicaciones y resultados|");
         QCOMPARE(d.Fuerzas(), fuerzas.join(' '));
+        QString colores; // before the results window, which recolours the bars as it closes
+        for (const QString& t : fuerzas)
+            colores += Leido(t) > 0 ? 'T' : Leido(t) < 0 ? 'C' : '0';
+        QCOMPARE(d.Colores(), colores);
+        QCOMPARE(Pintados(d), colores);
         const QStringList r = AbrirResultados(d.p);
         const int B = d.m.NumBarras, N = d.m.NumNodos;
         QVERIFY(r.size() == B + 2 * N + 8 && r.last().count('\t') == 2 * N + 1); // 2N + 1 rows, 2N + 2 columns
-        QString colores;
         for (int b = 1; b <= B; ++b) {
             const QString t = fuerzas[b - 1];
-            colores += Leido(t) > 0 ? 'T' : Leido(t) < 0 ? 'C' : '0';
             // The list: number, end letters, the same value with one decimal.
             const BarraRec& barra = d.m.Barra(b);
             QCOMPARE(r[b],
@@ -169,18 +172,16 @@ private slots:
             QCOMPARE(fuerza.Left(), numero.Left() + numero.Width());
             QVERIFY(std::abs(fuerza.Top() + fuerza.Height() - numero.Top() - numero.Height()) < 0.01f);
         }
-        QCOMPARE(d.Colores(), colores);
-        QCOMPARE(Pintados(d), colores);
         QCOMPARE(r.mid(B + 2, 3),
             QStringList({ "Apoyo Fijo X: " + reacciones[0], "Apoyo Fijo Y: " + reacciones[1],
                 "Apoyo Movil Y: " + reacciones[2] }));
         const QString falta = Desequilibrio(d, reacciones);
         QVERIFY2(falta.isEmpty(), qPrintable(falta));
-        // Again, in a regional locale: the same system, the labels with its separator.
+        // Again, in a regional locale: the same system and colours, the labels with its separator.
         const Matriz calculo = d.m.MatrizCalculo, inicial = d.m.MatrizInicial;
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         d.Calcular();
-        QVERIFY(d.m.MatrizCalculo == calculo && d.m.MatrizInicial == inicial);
+        QVERIFY(d.m.MatrizCalculo == calculo && d.m.MatrizInicial == inicial && d.Colores() == colores);
         QCOMPARE(d.Fuerzas(), fuerzas.join(' ').replace('.', ','));
     }
 
