@@ -110,8 +110,8 @@ private slots:
         const QIcon icono = IconoAplicacion(), pequeno = IconoAplicacion(TamanosIcono::Pequenos);
         for (const QSize& lado : icono.availableSizes()) {
             const QImage imagen = Pixeles(icono.pixmap(lado, 1.0));
-            QVERIFY(
-                qAlpha(imagen.pixel(0, 0)) == 0 && qAlpha(imagen.pixel(lado.width() / 2, lado.height() / 2)) == 255);
+            QVERIFY(imagen.size() == lado && qAlpha(imagen.pixel(0, 0)) == 0);
+            QCOMPARE(qAlpha(imagen.pixel(lado.width() / 2, lado.height() / 2)), 255);
             QVERIFY(lado.width() > 64 || Pixeles(pequeno.pixmap(lado, 1.0)) == imagen);
         }
         QVERIFY(icono.availableSizes().last() == QSize(256, 256) && pequeno.availableSizes().last() == QSize(64, 64));

@@ -65,11 +65,17 @@ struct Ventana {
     Principal p { m, Principal::Arranque::SinPresentacion };
     bool Mostrar() { return p.show(), QTest::qWaitForWindowExposed(&p); }
     void Elegir(int herramienta) { QTest::mouseClick(C(p).Herramienta[size_t(herramienta)], Qt::LeftButton); }
-    // Puts "prin|angulo" into the panel's two boxes, and may press Aceptar.
-    void Escribir(const QString& textos, bool aceptar = false)
+    // Puts "prin|angulo" into the panel's two boxes, or types them over what they hold, and may press Aceptar.
+    void Escribir(const QString& textos, bool aceptar = false, bool teclear = false)
     {
-        C(p).Prin->setText(textos.section('|', 0, 0));
-        C(p).Angulo->setText(textos.section('|', 1));
+        for (int i = 0; i < 2; ++i) {
+            QLineEdit* caja = i ? C(p).Angulo : C(p).Prin;
+            if (teclear) {
+                QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(caja, textos.section('|', i, i));
+            } else
+                caja->setText(textos.section('|', i, i));
+        }
         if (aceptar)
             QTest::mouseClick(C(p).Aceptar, Qt::LeftButton);
     }
@@ -90,7 +96,7 @@ struct Ventana {
             for (int i = 0; i < (tipo == 2 || tipo == 3 ? 2 : tipo > 0); ++i)
                 Presionar(m.Nodo(v[i].toInt()).X, m.Nodo(v[i].toInt()).Y);
             if (tipo < 2 || tipo == 4)
-                Escribir((tipo == 0 ? v[0] : tipo == 1 ? "1.414213562374" : "1000") + '|' + v[1], true);
+                Escribir((tipo == 0 ? v[0] : tipo == 1 ? "1.414213562374" : "1000") + '|' + v[1], true, true);
         }
     }
     void Calcular() { QTest::mouseClick(C(p).Calcular, Qt::LeftButton); }
