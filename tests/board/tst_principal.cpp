@@ -61,8 +61,6 @@ private slots:
             C(p).Panel[2]->width() == 2540 / 15 && C(p).Panel[3]->width() == 2540 / 15 && C(p).Panel[1]->width() > 170);
     }
 
-    // The set-up resets the model and sets 10 m x 5 m; the board shows only the axes picture on white. The last
-    // copies in each pool look like their design element: pens width 5; Arial 6 pt and 6.75 pt at 20 twips a point.
     void tableroYPools()
     {
         Modulo m;
@@ -70,6 +68,9 @@ private slots:
         m.NumBarras = 2;
         m.NumCargas = 1;
         Principal p(m, Principal::Arranque::SinPresentacion);
+        // The set-up resets the model and sets 10 m x 5 m; the board shows only the axes picture on white. The last
+        // copies in each pool look like their design element: pens width 5; Arial 6 pt and 6.75 pt at 20 twips a
+        // point.
         const Controles& c = C(p);
         QCOMPARE(QString::asprintf("%d %d %d, %d x %g, %d %s", m.NumNodos, m.NumBarras, m.NumCargas,
                      c.coordenadas.AnchoDibujo, c.coordenadas.AltoDibujo, ElementosVisibles(p),
