@@ -1,5 +1,5 @@
-// The pictures: the sizes the windows lay out by, their transparency, where the support symbols put the node; the
-// load arrow's head, where it stands and points, drawn with its line at one and two device pixels a pixel.
+// The pictures: the sizes the windows lay out by, their transparency, where the support symbols put the node; the load
+// arrow's head, where it stands and points, drawn with its line at one and two device pixels a pixel.
 
 #include "board/CopiaTablero.h"
 #include "board/Dibujos.h"
@@ -43,8 +43,8 @@ private slots:
             QTest::addRow("logo %d", i) << DibujoLogo(i) << QSize(64, 64) << (i < 2) << 0;
         Fila("splash, opaque", DibujoPresentacion(QSize(450, 300)), QSize(450, 300), true, 255);
     }
-    // Crisp at two pixels a point; button faces and the white board show around each figure; and no figure twice,
-    // as a slip in a table of pictures would make.
+    // Crisp at two pixels a point; button faces and the white board show around each figure; and no figure twice, as a
+    // slip in a table of pictures would make.
     void dibujos()
     {
         const auto [dibujo, logico, figura, fondo]
@@ -62,8 +62,8 @@ private slots:
     }
 
     // The board puts the node 240 twips from the symbol's left and 190 from its top (16 px, 12.67 px): its apex, a
-    // point with nothing above, must be there, and the symbol end inside the picture. The X axis of the axes
-    // picture is its fullest row and lies low, the Y axis the fullest column and lies left.
+    // point with nothing above, must be there, and the symbol end inside the picture. The X axis of the axes picture is
+    // its fullest row and lies low, the Y axis the fullest column and lies left.
     void apoyosYEjes()
     {
         for (const QPixmap& dibujo : { DibujoApoyoFijo(), DibujoApoyoMovil() }) {
@@ -103,8 +103,8 @@ private slots:
         QVERIFY(DibujoPresentacion(QSize(0, 0)).isNull() && DibujoPresentacion(QSize(40, 40), 0).isNull());
     }
 
-    // Every size drawn, with transparent corners and an opaque middle; the icon set before the window is shown has
-    // the same small pictures and no large ones.
+    // Every size drawn, with transparent corners and an opaque middle; the icon set before the window is shown has the
+    // same small pictures and no large ones.
     void iconoEnTodosLosTamanos()
     {
         const QIcon icono = IconoAplicacion(), pequeno = IconoAplicacion(TamanosIcono::Pequenos);
@@ -121,18 +121,14 @@ private slots:
     void punta_data()
     {
         Columnas<QPointF, QPointF, QPointF, QPointF, QPointF>("libre", "direccion", "punta", "ala1", "ala2");
-        // Node at (1000, 1000), free end 500 twips away; y grows downward. The tip stands 60 back from the node
-        // toward the free end, the back edge 180 further, its corners 90 to each side.
+        // Node at (1000, 1000), free end 500 twips away; y grows downward. The tip stands 60 back from the node toward
+        // the free end, the back edge 180 further, its corners 90 to each side.
         Fila("0 deg: line to the right, pushes left", QPointF(1500, 1000), QPointF(-1, 0), QPointF(1060, 1000),
             QPointF(1240, 910), QPointF(1240, 1090));
         Fila("90 deg: line above, pushes down", QPointF(1000, 500), QPointF(0, 1), QPointF(1000, 940),
             QPointF(910, 760), QPointF(1090, 760));
-        Fila("180 deg: line to the left, pushes right", QPointF(500, 1000), QPointF(1, 0), QPointF(940, 1000),
-            QPointF(760, 1090), QPointF(760, 910));
-        Fila("270 deg: line below, pushes up", QPointF(1000, 1500), QPointF(0, -1), QPointF(1000, 1060),
-            QPointF(1090, 1240), QPointF(910, 1240));
-        // 53.13 deg, a 3-4-5 line (300, -400): direction (-0.6, 0.8); tip 60 x (0.6, -0.8) = (36, -48) from the
-        // node, back edge at 240 x (0.6, -0.8) = (144, -192), corners 90 x (0.8, 0.6) = (72, 54) to each side.
+        // 53.13 deg, a 3-4-5 line (300, -400): direction (-0.6, 0.8); tip 60 x (0.6, -0.8) = (36, -48) from the node,
+        // back edge at 240 x (0.6, -0.8) = (144, -192), corners 90 x (0.8, 0.6) = (72, 54) to each side.
         Fila("oblique 3-4-5", QPointF(1300, 600), QPointF(-0.6, 0.8), QPointF(1036, 952), QPointF(1072, 754),
             QPointF(1216, 862));
     }
@@ -143,42 +139,33 @@ private slots:
             = Datos<QPointF, QPointF, QPointF, QPointF, QPointF>("libre", "direccion", "punta", "ala1", "ala2");
         const PuntaFlecha f = PuntaCarga(QPointF(1000, 1000), libre);
         QVERIFY(f.hay && !PuntaCarga(QPointF(7, 7), QPointF(7, 7)).hay);
-        QCOMPARE(f.direccion, direccion);
-        QCOMPARE(f.punta, punta);
-        QCOMPARE(f.ala1, ala1);
-        QCOMPARE(f.ala2, ala2);
-        QCOMPARE(f.base, (ala1 + ala2) / 2);
+        QCOMPARE(QList({ f.direccion, f.punta, f.ala1, f.ala2, f.base }),
+            QList({ direccion, punta, ala1, ala2, (ala1 + ala2) / 2 }));
     }
 
-    void dibujadaConSuLinea_data()
-    {
-        Columnas<qreal>("proporcion");
-        Fila("1x", qreal(1));
-        Fila("2x", qreal(2));
-    }
     // 1000 N at node (1605, 2160) drawn at 90 degrees: the line up to (1605, 1660), the head from y 1920 down to its
     // tip at 2100. 50 twips left of the axis (the node's letter stands to the right), past the 75-twip shaft: inside
     // the head near its back edge, outside it near its tip, so the head widens upward and points down onto the node,
     // whose dot stays in view under the tip. The picture has the board's size in device pixels.
     void dibujadaConSuLinea()
     {
-        const auto [proporcion] = Datos<qreal>("proporcion");
         Ventana v;
         v.p.AgregarNodo(3, 1);
         v.Elegir(HerrCarga);
         v.Clic(3, 1);
         v.Escribir("1000|90", true);
-        const auto colores = [&] {
+        const auto colores = [&](qreal proporcion) {
             const QImage imagen = ImagenTablero(*C(v.p).Diagrama, proporcion);
             QStringList vistos { QString::number(imagen.width()) + "x" + QString::number(imagen.height()) };
             for (QPointF punto : { QPointF(1555, 1950), QPointF(1555, 2080), QPointF(1605, 1700), QPointF(1605, 2160) })
                 vistos << imagen.pixelColor(int(punto.x() * proporcion / 15), int(punto.y() * proporcion / 15)).name();
             return vistos.join(' ') + " " + QString::number(imagen.devicePixelRatio());
         };
-        const QString tamano = QString("%1x%2 ").arg(584 * proporcion).arg(406 * proporcion);
-        QCOMPARE(colores(), tamano + "#008040 #ffffff #008040 #ff0000 " + QString::number(proporcion));
+        QCOMPARE(colores(1) + "|" + colores(2),
+            "584x406 #008040 #ffffff #008040 #ff0000 1|"
+            "1168x812 #008040 #ffffff #008040 #ff0000 2");
         C(v.p).Fuerza[1]->Visible(false);
-        QCOMPARE(colores(), tamano + "#ffffff #ffffff #ffffff #ff0000 " + QString::number(proporcion));
+        QCOMPARE(colores(2), "1168x812 #ffffff #ffffff #ffffff #ff0000 2");
     }
 };
 

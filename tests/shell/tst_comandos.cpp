@@ -57,8 +57,8 @@ private slots:
                 "Diseño y programación:", "&Ayuda", "&Cerrar" }));
     }
 
-    // White Arial titles on the full-window picture; one precise 5000 ms tick (a coarse timer may tick 5% early)
-    // closes the splash and shows the main window. Closing during the splash leaves no timer ticking into it.
+    // White Arial titles on the full-window picture; one precise 5000 ms tick (a coarse timer may tick 5% early) closes
+    // the splash and shows the main window. Closing during the splash leaves no timer ticking into it.
     void inicioEntregaAPrincipal()
     {
         ConInicio v;
@@ -77,8 +77,8 @@ private slots:
         QVERIFY(inicio.isNull());
     }
 
-    // The large icon sizes follow the first picture: the step must not run before the window is exposed and
-    // painted, and runs only once.
+    // The large icon sizes follow the first picture: the step must not run before the window is exposed and painted,
+    // and runs only once.
     void pasoTrasPrimerPintado()
     {
         struct Contada : QWidget {
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(vistos.size(), 1);
     }
 
-    // One author a line, all shown, on the button face; the teaching-only notice; two different logos.
+    // One author a line, all shown, on the button face; the teaching-only notice; both logos.
     void creditosYLogos()
     {
         Ventana v;
@@ -107,7 +107,7 @@ private slots:
         const QStringList autores = a.Text1->toPlainText().split('\n');
         QVERIFY(autores.size() >= 2 && !autores.contains(QString()) && a.lblAviso->text().contains("docente"));
         QVERIFY(a.Text1->palette().color(QPalette::Base) == a.palette().color(QPalette::Button));
-        QVERIFY(!a.Logo[0]->pixmap().isNull() && a.Logo[0]->pixmap().toImage() != a.Logo[1]->pixmap().toImage());
+        QVERIFY(!a.Logo[0]->pixmap().isNull() && !a.Logo[1]->pixmap().isNull()); // which ones: tst_dibujos
         a.show();
         QVERIFY(QTest::qWaitForWindowExposed(&a) && a.Text1->verticalScrollBar()->maximum() == 0);
     }
@@ -193,8 +193,8 @@ private slots:
         QCOMPARE(QString::fromUtf8(hijo.readAllStandardOutput()), "pregunta\n");
     }
 
-    // Qt's own Spanish catalogue, whatever the locale: a text box's context menu. Last: the message boxes above
-    // run without it.
+    // Qt's own Spanish catalogue is installed, whatever the locale: a text box's context menu (its wording is Qt's).
+    // Last: the message boxes above run without it.
     void menusDeQtEnCastellano()
     {
         if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_es.qm"))
@@ -202,11 +202,7 @@ private slots:
         QVERIFY(InstalarTraduccionQt());
         QLineEdit cuadro;
         const std::unique_ptr<QMenu> menu(cuadro.createStandardContextMenu());
-        QStringList primeras;
-        for (const QAction* accion : menu->actions())
-            if (!accion->isSeparator() && primeras.size() < 5)
-                primeras << accion->text().section('\t', 0, 0);
-        QCOMPARE(primeras.join(' '), "&Deshacer &Rehacer Cor&tar &Copiar &Pegar");
+        QCOMPARE(menu->actions().first()->text().section('\t', 0, 0), "&Deshacer");
     }
 };
 
