@@ -14,16 +14,16 @@ private slots:
         QCOMPARE(p.windowTitle(), "Cálculo de Cerchas por el metodo de los nodos (Vexo.Parvu.Trabina)");
         // Caption, tooltip (nullptr: not checked), enabled, and place in twips at 15 twips a pixel.
         const std::tuple<QWidget*, const char*, const char*, bool, QRect> controles[] = {
-            { C(p).Herramienta[0], "Apoyo", "Apoyo de estructura", false, QRect(2760, 240, 795, 735) },
-            { C(p).Herramienta[1], "Carga", "Aplicar Carga", false, QRect(4440, 240, 795, 735) },
+            { C(p).Herramienta[0], "Apoyo", "Apoyo de estructura (Alt+P)", false, QRect(2760, 240, 795, 735) },
+            { C(p).Herramienta[1], "Carga", "Aplicar Carga (Alt+G)", false, QRect(4440, 240, 795, 735) },
             { C(p).Herramienta[2], "Nodo", "Nuevo Nodo (Alt+O)", true, QRect(1920, 240, 795, 735) },
-            { C(p).Herramienta[3], "Elemen", "Nuevo Elemento", false, QRect(3600, 240, 795, 735) },
-            { C(p).Herramienta[4], "Area", "Tamaño area de trabajo", true, QRect(960, 240, 795, 735) },
-            { C(p).Herramienta[5], "Nuevo", "Nuevo proyecto", true, QRect(120, 240, 795, 735) },
-            { C(p).Calcular, "Cálcular", "Calcular estructura", false, QRect(5400, 240, 795, 735) },
-            { C(p).Resultados, "Result", "Ver resultados", false, QRect(6240, 240, 795, 735) },
-            { C(p).Acercade, "Acerca", "Acerca de Vexo.Parvu.Trabina", true, QRect(7230, 240, 795, 735) },
-            { C(p).Salir, "Salir", "Finalizar aplicación", true, QRect(8070, 240, 795, 735) },
+            { C(p).Herramienta[3], "Elemen", "Nuevo Elemento (Alt+E)", false, QRect(3600, 240, 795, 735) },
+            { C(p).Herramienta[4], "Area", "Tamaño area de trabajo (Alt+R)", true, QRect(960, 240, 795, 735) },
+            { C(p).Herramienta[5], "Nuevo", "Nuevo proyecto (Alt+N)", true, QRect(120, 240, 795, 735) },
+            { C(p).Calcular, "Cálcular", "Calcular estructura (F5)", false, QRect(5400, 240, 795, 735) },
+            { C(p).Resultados, "Result", "Ver resultados (F6)", false, QRect(6240, 240, 795, 735) },
+            { C(p).Acercade, "Acerca", "Acerca de Vexo.Parvu.Trabina (F7)", true, QRect(7230, 240, 795, 735) },
+            { C(p).Salir, "Salir", "Finalizar aplicación (Ctrl+Q)", true, QRect(8070, 240, 795, 735) },
             { C(p).Frame1, "Herramientas de edición", nullptr, true, QRect(120, 120, 9015, 1095) },
             // The panel starts disabled, and everything in it with it.
             { C(p).Datos, "Parámetros configuración", nullptr, false, QRect(120, 1260, 9015, 735) },
@@ -35,16 +35,12 @@ private slots:
             { C(p).Diagrama1, "Diagrama de la Cercha", nullptr, true, QRect(120, 2070, 9015, 6450) },
             { C(p).Diagrama, "", "Plano de la cercha", true, QRect(120, 240, 8760, 6090) },
         };
-        // A button's tooltip may end in its key, " (Alt+O)", after the text above; a row with the key checks it.
-        static const QRegularExpression tecla(QStringLiteral(" \\([^()]+\\)$"));
+        // A button's tooltip ends in its key.
         for (const auto& [control, texto, ayuda, habilitado, twips] : controles) {
             QCOMPARE(Texto(control), QString::fromUtf8(texto));
-            const QString esperada = QString::fromUtf8(ayuda);
-            if (ayuda)
-                QCOMPARE(esperada.endsWith(')') ? control->toolTip() : control->toolTip().remove(tecla), esperada);
+            QCOMPARE(ayuda ? control->toolTip() : QString(), QString::fromUtf8(ayuda));
             QCOMPARE(control->isEnabled(), habilitado);
-            QCOMPARE(
-                control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+            QCOMPARE(control->geometry(), QRect(twips.topLeft() / 15, twips.size() / 15));
         }
         // Graphical option buttons in one exclusive group, none pressed; commands with an icon above too.
         QVERIFY(C(p).grupoHerramientas->exclusive());
