@@ -8,14 +8,13 @@ const auto Textos = [](const Principal& p) { return C(p).Prin->text() + " " + C(
 const auto Tamano = [](const Principal& p) {
     return QString("%1 x %2").arg(C(p).coordenadas.AnchoDibujo).arg(C(p).coordenadas.AltoDibujo);
 };
-const auto Lugar = [](const Ventana& v, int n) { return QString("%1 %2").arg(v.m.Nodo(n).X).arg(v.m.Nodo(n).Y); };
 const EventoPuntero En1237 { 0, 0, 750, 2700 }; // (1.237, 0) m: the node tool writes 1.25 and 0.05
 
 QString Cercha(const Ventana& v)
 {
-    return QString::asprintf("%d nodos %d barras %d cargas, apoyos %d %d%s, %d visibles, %s, barra %c", v.m.NumNodos,
+    return QString::asprintf("%d nodos %d barras %d cargas, apoyos %d %d%s, %d visibles, %s", v.m.NumNodos,
         v.m.NumBarras, v.m.NumCargas, v.m.Apoyos[1], v.m.Apoyos[2], C(v.p).Banderas[Bandera::FijoPuesto] ? " fijo" : "",
-        ElementosVisibles(v.p), qPrintable(Habilitadas(v.p)), Letra(C(v.p).Barra[1]->ColorActual()).toLatin1());
+        ElementosVisibles(v.p), qPrintable(Habilitadas(v.p)));
 }
 
 // The supports' nodes and where their symbols show ("-" while hidden).
@@ -77,11 +76,11 @@ private slots:
         C(v.p).Datos->setEnabled(!estado.contains(" panel")); // the selection has to change it
         v.Elegir(codigo);
         v.p.Diagrama_MouseMove(En1237);
-        QCOMPARE(Estado(v.p), estado);
-        QCOMPARE(QStringList({ C(v.p).Datos->title(), C(v.p).Label1->text(), C(v.p).Label2->text(), C(v.p).Prin->text(),
-                                 C(v.p).Angulo->text() })
-                     .join('|'),
-            panel);
+        QStringList textos { Estado(v.p) };
+        for (const QWidget* w :
+            std::initializer_list<QWidget*> { C(v.p).Datos, C(v.p).Label1, C(v.p).Label2, C(v.p).Prin, C(v.p).Angulo })
+            textos << Texto(w);
+        QCOMPARE(textos.join('|'), estado + '|' + panel);
         QVERIFY(C(v.p).HerramientaActual == codigo && C(v.p).Banderas[Bandera::EsperaInicio] == (codigo == HerrBarra));
     }
 
@@ -111,7 +110,7 @@ private slots:
         // All on, Calcular and Resultados off, then 0, 3 and 1 off, in that order.
         const QString orden = "Apoyo on,Area on,Cálcular off,Result off,Apoyo off,Elemen off,Carga off";
         QCOMPARE(registro.cambios.join(','), si ? orden : "");
-        const QString despues = si ? "0 nodos 0 barras 0 cargas, apoyos 0 0, 1 visibles, 245, barra 0" : antes;
+        const QString despues = si ? "0 nodos 0 barras 0 cargas, apoyos 0 0, 1 visibles, 245" : antes;
         QCOMPARE(Cercha(v), despues);
         // Either way the tool is current and armed; the panel, message, size, NodoCarga and matrix stay.
         QCOMPARE(Estado(v.p), QString(si ? "armada h-1" : "armada h5") + " «" + Calculada + "»");
@@ -134,9 +133,7 @@ private slots:
         const QString alcance = "10 x 5 armada h4 panel «El alto del dibujo está fuera del alcance del tablero»";
         Fila("width rounds to 0", "0.4|5", ancho);
         Fila("width beyond 16 bits", "32768|5", ancho);
-        Fila("32767.5 rounds to even 32768", "32767.5|5", ancho);
         Fila("zero height", "10|0", alto);
-        Fila("height too large for a double", "10|1e400", alcance);
         // 1e303 * 2700000 overflows: Y = 0 would have no board point.
         Fila("height whose conversion overflows", "10|1e303", alcance);
     }
@@ -150,9 +147,8 @@ private slots:
         QTest::keyClick(C(v.p).Angulo, Qt::Key_Return);
         QCOMPARE(Tamano(v.p) + " " + Estado(v.p), resultado);
         QCOMPARE(C(v.p).coordenadas.AltoDoble, resultado.contains("h-1"));
-        // Selected again, the tool shows the size with "." in any region: Aceptar reads it back.
-        v.Elegir(HerrArea);
-        QCOMPARE(C(v.p).Prin->text() + " x " + C(v.p).Angulo->text(), resultado.section(' ', 0, 2));
+        v.Elegir(HerrArea); // selected again, it shows the size with "." in any region: Aceptar reads it back
+        QCOMPARE(Textos(v.p).replace(' ', " x "), resultado.section(' ', 0, 2));
     }
 
     void veinteNodos()
@@ -169,7 +165,6 @@ private slots:
         QCOMPARE(C(v.p).lbNodo[3]->item->pos(), QPointF(513.75, 1910));
         QCOMPARE(C(v.p).lbNodo[1]->TextoActual() + C(v.p).lbNodo[3]->TextoActual() + C(v.p).lbNodo[20]->TextoActual(),
             "ACT");
-        QCOMPARE(ElementosVisibles(v.p), 41); // the axes, a dot and a letter for each node
         for (const QGraphicsItem* item : C(v.p).Diagrama->Escena().items()) // each new letter in front of everything
             QVERIFY(item == C(v.p).lbNodo[20]->item || item->zValue() < C(v.p).lbNodo[20]->item->zValue());
         // A twenty-first node is refused by a click and by typing; the tool stays as it was.
@@ -177,8 +172,8 @@ private slots:
         v.Escribir("1|1");
         for (int intento = 0; intento < 2; ++intento) {
             intento ? QTest::mouseClick(C(v.p).Aceptar, Qt::LeftButton) : v.p.Diagrama_MouseDown(En1237);
-            QCOMPARE(Estado(v.p), "armada h2 panel «No se pueden agregar más de 20 nodos»");
-            QCOMPARE(QPoint(v.m.NumNodos, ElementosVisibles(v.p)), QPoint(20, 41));
+            QCOMPARE(Estado(v.p) + QString::number(v.m.NumNodos),
+                "armada h2 panel «No se pueden agregar más de 20 nodos»20");
         }
     }
 
@@ -235,7 +230,7 @@ private slots:
         v.p.Diagrama_MouseMove({ 0, 0, float(twips.x()), float(twips.y()) });
         QCOMPARE(Textos(v.p), textos);
         v.p.Diagrama_MouseDown({ 1, 0, 4000, 4000 });
-        QCOMPARE(Lugar(v, 1) + " " + Estado(v.p), textos + " desarmada h-1 «»");
+        QCOMPARE(QString("%1 %2 ").arg(v.m.Nodo(1).X).arg(v.m.Nodo(1).Y) + Estado(v.p), textos + " desarmada h-1 «»");
         v.p.Diagrama_MouseMove(En1237); // disarmed: nothing written
         QCOMPARE(Textos(v.p), textos);
     }
@@ -249,7 +244,6 @@ private slots:
         const QString alcance = "La posición del nodo está fuera del alcance del dibujo";
         // 1e36 * 485 = 4.85e38 twips, past the largest float (3.4e38); (5 - 1e36) * 540 likewise.
         Fila("x past a float", "1e36|1", alcance);
-        Fila("y past a float", "1|1e36", alcance);
         // 1e300 * 4850000 / 1000 is a finite double far past a float: refused before any narrowing.
         Fila("x far past a float", "1e300|1", alcance);
         Fila("x whose conversion is infinite", "1e305|1", alcance); // 1e305 * 4850000 overflows the double
@@ -264,13 +258,11 @@ private slots:
         v.Elegir(HerrNodo);
         v.Escribir(textos);
         QTest::keyClick(C(v.p).Angulo, Qt::Key_Return);
-        QCOMPARE(v.m.NumNodos ? Lugar(v, 1) : v.p.MensajeActual(), resultado);
+        if (!v.m.NumNodos) // refused, also by a click with the same texts
+            v.p.Diagrama_MouseDown(En1237);
+        QCOMPARE(
+            v.m.NumNodos ? QString("%1 %2").arg(v.m.Nodo(1).X).arg(v.m.Nodo(1).Y) : v.p.MensajeActual(), resultado);
         QCOMPARE(Estado(v.p), v.m.NumNodos ? "armada h-1 «»" : "armada h2 panel «" + resultado + "»");
-        if (v.m.NumNodos)
-            return;
-        v.p.Diagrama_MouseDown(En1237);
-        QCOMPARE(Estado(v.p) + Habilitadas(v.p), "armada h2 panel «" + resultado + "»245");
-        QCOMPARE(ElementosVisibles(v.p), 1);
     }
 
     // A (0, 0) at (150, 2700), B (4, 0) at (2090, 2700), C (2, 2) at (1120, 1620). Any mouse button does.
