@@ -1,6 +1,54 @@
-// The main window as it starts, the pointer readout and what the board does with real pointer events.
+// The main window as it starts, the pointer readout and what the board does with real pointer events; a whole
+// truss without a mouse: keys for the tools, typed numbers, Enter and Alt+A, node letters on the board.
 
 #include "tools/VentanaPrueba.h"
+
+namespace {
+
+// Each key to whichever control has the focus then, as typing goes: "<Alt+O>" a key, any other character typed.
+void Teclear(const Principal& p, const QString& pasos)
+{
+    static const QRegularExpression partes(QStringLiteral("<([^>]+)>|[^<]"));
+    for (const QRegularExpressionMatch& parte : partes.globalMatch(pasos)) {
+        QWidget* foco = QApplication::focusWidget();
+        QVERIFY2(foco, qPrintable(parte.captured()));
+        if (!parte.hasCaptured(1)) {
+            QTest::keyClick(foco, parte.captured().at(0).toLatin1());
+            continue;
+        }
+        const QKeyCombination tecla = QKeySequence::fromString(parte.captured(1))[0];
+        QTest::keyClick(foco, tecla.key(), tecla.keyboardModifiers());
+        QTRY_VERIFY(!C(p).Aceptar->isDown()); // Alt+A clicks once its button has shown pressed
+    }
+}
+
+// The focused control [its selected text], the ringed node, the node count, each bar by its end letters, the
+// fixed and roller supports, the load count, then Estado. "@" is no node: an open bar's end, a support not placed.
+QString Vista(const Principal& p)
+{
+    const QWidget* foco = QApplication::focusWidget();
+    QString v = foco ? foco->objectName() : QStringLiteral("nadie"), anillado = "-", barras;
+    if (const auto* caja = qobject_cast<const QLineEdit*>(foco))
+        v += "[" + caja->selectedText() + "]";
+    const Modulo& m = p.Ver().modulo;
+    const QGraphicsEllipseItem& anillo = *p.Ver().elementos.Resalte;
+    for (int n = 1; n <= m.NumNodos; ++n) {
+        const QGraphicsEllipseItem& punto = *C(p).Nodo[n]->item;
+        if (anillo.isVisible() && QLineF(anillo.rect().center(), punto.mapToScene(punto.rect().center())).length() < 1)
+            anillado = LetraNodo(n);
+    }
+    for (int b = 1; b <= m.NumBarras; ++b)
+        barras += LetraNodo(m.Barra(b).NodoInicial) + LetraNodo(m.Barra(b).NodoFinal) + " ";
+    return QStringList(
+        { v, anillado, QString::number(m.NumNodos), barras + LetraNodo(m.Apoyos[1]) + LetraNodo(m.Apoyos[2]),
+            QString::number(m.NumCargas), "| " + Estado(p) })
+        .join(' ');
+}
+
+// Three nodes typed at the start size: A (1, 1), B (3, 1), C (2, 2).
+const QString TresNodos = QStringLiteral("<Alt+O>1<Tab>1<Enter><Alt+O>3<Tab>1<Enter><Alt+O>2<Tab>2<Enter>");
+
+} // namespace
 
 class PruebaPrincipal : public QObject {
     Q_OBJECT
@@ -14,16 +62,16 @@ private slots:
         QCOMPARE(p.windowTitle(), "Cálculo de Cerchas por el metodo de los nodos (Vexo.Parvu.Trabina)");
         // Caption, tooltip (nullptr: not checked), enabled, and place in twips at 15 twips a pixel.
         const std::tuple<QWidget*, const char*, const char*, bool, QRect> controles[] = {
-            { C(p).Herramienta[0], "Apoyo", "Apoyo de estructura", false, QRect(2760, 240, 795, 735) },
-            { C(p).Herramienta[1], "Carga", "Aplicar Carga", false, QRect(4440, 240, 795, 735) },
+            { C(p).Herramienta[0], "Apoyo", "Apoyo de estructura (Alt+P)", false, QRect(2760, 240, 795, 735) },
+            { C(p).Herramienta[1], "Carga", "Aplicar Carga (Alt+G)", false, QRect(4440, 240, 795, 735) },
             { C(p).Herramienta[2], "Nodo", "Nuevo Nodo (Alt+O)", true, QRect(1920, 240, 795, 735) },
-            { C(p).Herramienta[3], "Elemen", "Nuevo Elemento", false, QRect(3600, 240, 795, 735) },
-            { C(p).Herramienta[4], "Area", "Tamaño area de trabajo", true, QRect(960, 240, 795, 735) },
-            { C(p).Herramienta[5], "Nuevo", "Nuevo proyecto", true, QRect(120, 240, 795, 735) },
-            { C(p).Calcular, "Cálcular", "Calcular estructura", false, QRect(5400, 240, 795, 735) },
-            { C(p).Resultados, "Result", "Ver resultados", false, QRect(6240, 240, 795, 735) },
-            { C(p).Acercade, "Acerca", "Acerca de Vexo.Parvu.Trabina", true, QRect(7230, 240, 795, 735) },
-            { C(p).Salir, "Salir", "Finalizar aplicación", true, QRect(8070, 240, 795, 735) },
+            { C(p).Herramienta[3], "Elemen", "Nuevo Elemento (Alt+E)", false, QRect(3600, 240, 795, 735) },
+            { C(p).Herramienta[4], "Area", "Tamaño area de trabajo (Alt+R)", true, QRect(960, 240, 795, 735) },
+            { C(p).Herramienta[5], "Nuevo", "Nuevo proyecto (Alt+N)", true, QRect(120, 240, 795, 735) },
+            { C(p).Calcular, "Cálcular", "Calcular estructura (F5)", false, QRect(5400, 240, 795, 735) },
+            { C(p).Resultados, "Result", "Ver resultados (F6)", false, QRect(6240, 240, 795, 735) },
+            { C(p).Acercade, "Acerca", "Acerca de Vexo.Parvu.Trabina (F7)", true, QRect(7230, 240, 795, 735) },
+            { C(p).Salir, "Salir", "Finalizar aplicación (Ctrl+Q)", true, QRect(8070, 240, 795, 735) },
             { C(p).Frame1, "Herramientas de edición", nullptr, true, QRect(120, 120, 9015, 1095) },
             // The panel starts disabled, and everything in it with it.
             { C(p).Datos, "Parámetros configuración", nullptr, false, QRect(120, 1260, 9015, 735) },
@@ -35,16 +83,12 @@ private slots:
             { C(p).Diagrama1, "Diagrama de la Cercha", nullptr, true, QRect(120, 2070, 9015, 6450) },
             { C(p).Diagrama, "", "Plano de la cercha", true, QRect(120, 240, 8760, 6090) },
         };
-        // A button's tooltip may end in its key, " (Alt+O)", after the text above; a row with the key checks it.
-        static const QRegularExpression tecla(QStringLiteral(" \\([^()]+\\)$"));
+        // A button's tooltip ends in its key.
         for (const auto& [control, texto, ayuda, habilitado, twips] : controles) {
             QCOMPARE(Texto(control), QString::fromUtf8(texto));
-            const QString esperada = QString::fromUtf8(ayuda);
-            if (ayuda)
-                QCOMPARE(esperada.endsWith(')') ? control->toolTip() : control->toolTip().remove(tecla), esperada);
+            QCOMPARE(ayuda ? control->toolTip() : QString(), QString::fromUtf8(ayuda));
             QCOMPARE(control->isEnabled(), habilitado);
-            QCOMPARE(
-                control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+            QCOMPARE(control->geometry(), QRect(twips.topLeft() / 15, twips.size() / 15));
         }
         // Graphical option buttons in one exclusive group, none pressed; commands with an icon above too.
         QVERIFY(C(p).grupoHerramientas->exclusive());
@@ -172,6 +216,69 @@ private slots:
         QVERIFY(C(v.p).Panel[1]->sizeHint().width() > C(v.p).Panel[1]->width()); // the text is longer than its panel
         QVERIFY(C(v.p).Panel[2]->geometry() == x && C(v.p).Panel[3]->geometry() == y && v.p.size() == ventana);
         QVERIFY(C(v.p).Panel[1]->width() > x.width() && C(v.p).Panel[1]->geometry().right() < x.left());
+    }
+
+    void pasos_data()
+    {
+        Columnas<QString, QString>("teclas", "vista");
+        Fila("three typed nodes: the node tool's button keeps the focus", "", "Herramienta2 - 3 @@ 0 | armada h-1 «»");
+        Fila("node tool: first box focused, its text selected", "<Alt+O>",
+            "Prin[2] - 3 @@ 0 | armada h2 panel «Selección la ubicación del nuevo nodo»");
+        Fila("letter with no node does nothing", "<Alt+E>d",
+            "Diagrama - 3 @@ 0 | armada h3 «Seleccione nodo de inicio:»");
+        Fila("lower case picks a bar's start and end", "<Alt+E>bc", "Diagrama - 3 BC @@ 0 | desarmada h-1 «»");
+        Fila("upper case picks the supports", "<Alt+P><Shift+A><Shift+C>", "Diagrama - 3 AC 0 | desarmada h-1 «»");
+        Fila("load node ringed, magnitude box focused", "<Alt+G>b",
+            "Prin[2] B 3 @@ 0 | desarmada h1 panel «Entre parámetros de la carga»");
+        Fila("ring gone once the load is committed", "<Alt+G>b5<Tab>90<Enter>", "Diagrama - 3 @@ 1 | desarmada h-1 «»");
+    }
+    void pasos()
+    {
+        const auto [teclas, vista] = Datos<QString, QString>("teclas", "vista");
+        Ventana v;
+        QVERIFY(v.Mostrar() && QTest::qWaitForWindowActive(&v.p));
+        QTest::keyClick(&v.p, Qt::Key_Tab); // the focus into the window, by the keyboard too
+        Teclear(v.p, TresNodos + teclas);
+        QCOMPARE(Vista(v.p), vista);
+    }
+
+    // Tab through the enabled controls and back.
+    void tabulacion()
+    {
+        Ventana v;
+        QVERIFY(v.Mostrar() && QTest::qWaitForWindowActive(&v.p));
+        Teclear(v.p, TresNodos + "<Alt+G>");
+        QStringList cadena;
+        for (int i = 0; i < 9; ++i)
+            Teclear(v.p, "<Tab>"), cadena << QApplication::focusWidget()->objectName();
+        QCOMPARE(cadena.join(' '),
+            "Herramienta5 Herramienta2 Herramienta0 Herramienta3 Herramienta1 Acercade Salir Diagrama Herramienta5");
+        Teclear(v.p, "<Shift+Tab><Shift+Tab>");
+        QCOMPARE(QApplication::focusWidget(), C(v.p).Salir);
+    }
+
+    // The guide's worked example: forces and reactions from its hand calculation.
+    void ejemploDeLaGuia()
+    {
+        Ventana v;
+        QVERIFY(v.Mostrar() && QTest::qWaitForWindowActive(&v.p));
+        QTest::keyClick(&v.p, Qt::Key_Tab);
+        Teclear(v.p, "<Alt+R>8<Tab>4.45<Enter>");
+        for (const char* nodo : { "1|1", "3|1", "5|1", "1|3", "3|3", "5|3" })
+            Teclear(v.p, QStringLiteral("<Alt+O>%1<Enter>").arg(QString::fromLatin1(nodo).replace('|', "<Tab>")));
+        for (const char* barra : { "ab", "bc", "de", "ef", "ad", "be", "cf", "ae", "bf" })
+            Teclear(v.p, "<Alt+E>" + QString::fromLatin1(barra));
+        Teclear(v.p, "<Alt+P>ac<Alt+G>e1000<Tab>90<Enter><Alt+G>d400<Tab>180<Alt+A><F5>");
+        QCOMPARE(v.p.MensajeActual(), "Cercha calculada satisfactoriamente");
+        QCOMPARE(v.Fuerzas(), "700 0 -400 -700 0 -700 -700 -424.3 989.9");
+        // F6 opens the results modal; they are read there and Esc closes them.
+        QStringList reacciones;
+        AlAbrirse<Final> abierta([&](Final* f) {
+            reacciones = LeerFinal(*f).mid(v.m.NumBarras + 2, 3);
+            QTest::keyClick(f, Qt::Key_Escape);
+        });
+        Teclear(v.p, "<F6>");
+        QCOMPARE(reacciones.join('|'), "Apoyo Fijo X: -400.00|Apoyo Fijo Y: 300.00|Apoyo Movil Y: 700.00");
     }
 };
 

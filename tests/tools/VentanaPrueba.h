@@ -39,13 +39,6 @@ inline const QString Calculada = QStringLiteral("Cercha calculada satisfactoriam
 // angle, end node on the whole metre); "B a,e" bar pressed a to e (angle cut to a tenth); "S f,r" supports;
 // "C n,g" 1000 N at n drawn at g degrees, toward the node. Triangle A(0,0) B(1,1) C(2,0), load at B.
 inline const QString PasosTriangulo = QStringLiteral("N0,0 T1,45 T2,315 B1,3 S1,3 C2,90");
-// Warren A(0,0) B(1,1) C(2,0) D(3,1) E(4,0): 1-4 zigzag, 5 A-C, 6 C-E, 7 B-D.
-inline const QString PasosWarren = QStringLiteral("N0,0 T1,45 T2,315 T3,45 T4,315 B1,3 B3,5 B2,4 S1,5 C2,90 C4,90");
-// Tower A(0,0) B(1,0) C(0,1) D(1,1) E(0,2) F(1,2): A-B, A-C, B-D, C-D, A-D, C-E, D-F, E-F, C-F; 1000 N pushing E
-// to the right.
-inline const QString PasosTorre
-    = QStringLiteral("N0,0 N1,0 N0,1 N1,1 N0,2 N1,2 B1,2 B1,3 B2,4 B3,4 B1,4 B3,5 B4,6 B5,6 B3,6 S1,2 C5,180");
-
 // A data table's columns, a row named after its case, the row's values: auto [a, b] = Datos<QString, int>("a", "b").
 template <typename... T, typename... N> void Columnas(N... nombres)
 {
