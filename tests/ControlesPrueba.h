@@ -1,8 +1,7 @@
 #pragma once
 
-// The main window's controls, found by their object names, and its editing
-// state and board pools through its read-only view, under the names the
-// window gives them. C(p) finds them once per window.
+// The main window's controls, found by their object names, and its editing state and board pools through its
+// read-only view, under the names the window gives them. C(p) finds them once per window.
 
 #include "board/ElementosTablero.h"
 #include "board/Principal.h"
@@ -34,19 +33,6 @@ template <typename T> T* Hijo(const QObject& padre, const char* nombre)
 struct Controles {
     explicit Controles(const Principal& p)
         : principal(&p)
-        , modulo(p.Ver().modulo)
-        , coordenadas(p.Ver().coordenadas)
-        , Banderas(p.Ver().estado.Banderas)
-        , HerramientaActual(p.Ver().estado.HerramientaActual)
-        , Nodo(p.Ver().elementos.Nodo)
-        , lbNodo(p.Ver().elementos.lbNodo)
-        , Barra(p.Ver().elementos.Barra)
-        , lbBarra(p.Ver().elementos.lbBarra)
-        , lbFuerza(p.Ver().elementos.lbFuerza)
-        , Fuerza(p.Ver().elementos.Fuerza)
-        , lbCarga(p.Ver().elementos.lbCarga)
-        , Apoyo(p.Ver().elementos.Apoyo)
-        , Coordenas(p.Ver().elementos.Coordenas)
     {
         for (int i = 0; i < 6; ++i)
             Herramienta[size_t(i)] = Hijo<QToolButton>(p, qPrintable(QStringLiteral("Herramienta%1").arg(i)));
@@ -54,19 +40,20 @@ struct Controles {
             Panel[size_t(i)] = Hijo<QLabel>(p, qPrintable(QStringLiteral("Panel%1").arg(i)));
     }
     QPointer<const Principal> principal;
-    const Modulo& modulo;
-    const Coordenadas& coordenadas;
-    const Tabla<bool, 4>& Banderas;
-    const Herramientas& HerramientaActual;
-    const decltype(ElementosTablero::Nodo)& Nodo;
-    const decltype(ElementosTablero::lbNodo)& lbNodo;
-    const decltype(ElementosTablero::Barra)& Barra;
-    const decltype(ElementosTablero::lbBarra)& lbBarra;
-    const decltype(ElementosTablero::lbFuerza)& lbFuerza;
-    const decltype(ElementosTablero::Fuerza)& Fuerza;
-    const decltype(ElementosTablero::lbCarga)& lbCarga;
-    const decltype(ElementosTablero::Apoyo)& Apoyo;
-    const std::unique_ptr<Imagen>& Coordenas;
+    const Modulo& modulo = principal->Ver().modulo;
+    const Coordenadas& coordenadas = principal->Ver().coordenadas;
+    const Tabla<bool, 4>& Banderas = principal->Ver().estado.Banderas;
+    const Herramientas& HerramientaActual = principal->Ver().estado.HerramientaActual;
+    const ElementosTablero& elementos = principal->Ver().elementos;
+    const decltype(ElementosTablero::Nodo)& Nodo = elementos.Nodo;
+    const decltype(ElementosTablero::lbNodo)& lbNodo = elementos.lbNodo;
+    const decltype(ElementosTablero::Barra)& Barra = elementos.Barra;
+    const decltype(ElementosTablero::lbBarra)& lbBarra = elementos.lbBarra;
+    const decltype(ElementosTablero::lbFuerza)& lbFuerza = elementos.lbFuerza;
+    const decltype(ElementosTablero::Fuerza)& Fuerza = elementos.Fuerza;
+    const decltype(ElementosTablero::lbCarga)& lbCarga = elementos.lbCarga;
+    const decltype(ElementosTablero::Apoyo)& Apoyo = elementos.Apoyo;
+    const std::unique_ptr<Imagen>& Coordenas = elementos.Coordenas;
     QButtonGroup* grupoHerramientas = principal->findChild<QButtonGroup*>();
     std::array<QToolButton*, 6> Herramienta {};
     QToolButton* Calcular = Hijo<QToolButton>(*principal, "Calcular");

@@ -1,6 +1,9 @@
-// The pictures: the sizes the windows lay out by, their transparency, and where the support symbols put the node.
+// The pictures: the sizes the windows lay out by, their transparency, where the support symbols put the node; the load
+// arrow's head, where it stands and points, drawn with its line at one and two device pixels a pixel.
 
+#include "board/CopiaTablero.h"
 #include "board/Dibujos.h"
+#include "board/Flecha.h"
 #include "tools/VentanaPrueba.h"
 
 namespace {
@@ -26,13 +29,13 @@ class PruebaDibujos : public QObject {
 private slots:
     void dibujos_data()
     {
-        // figura: false for an unknown index, blank; fondo: the corner's alpha.
+        // figura: false for an unknown index, blank; fondo: the corner's alpha. 480 x 480 and 615 x 660 twips at 15
+        // twips a pixel.
         Columnas<QPixmap, QSize, bool, int>("dibujo", "logico", "figura", "fondo");
         for (int i = -1; i <= 6; ++i)
             QTest::addRow("tool %d", i) << DibujoHerramienta(i) << QSize(32, 32) << (i >= 0 && i < 6) << 0;
         for (int i = 0; i <= 4; ++i)
             QTest::addRow("command %d", i) << DibujoComando(i) << QSize(32, 32) << (i < 4) << 0;
-        // 480 x 480 and 615 x 660 twips at 15 twips a pixel.
         Fila("fixed support", DibujoApoyoFijo(), QSize(32, 32), true, 0);
         Fila("roller support", DibujoApoyoMovil(), QSize(32, 32), true, 0);
         Fila("axes", DibujoEjes(), QSize(41, 44), true, 0);
@@ -40,17 +43,15 @@ private slots:
             QTest::addRow("logo %d", i) << DibujoLogo(i) << QSize(64, 64) << (i < 2) << 0;
         Fila("splash, opaque", DibujoPresentacion(QSize(450, 300)), QSize(450, 300), true, 255);
     }
-    // Crisp at two pixels a point; button faces and the white board show around
-    // each figure; and no figure twice, as a slip in a table of pictures would make.
+    // Crisp at two pixels a point; button faces and the white board show around each figure; and no figure twice, as a
+    // slip in a table of pictures would make.
     void dibujos()
     {
         const auto [dibujo, logico, figura, fondo]
             = Datos<QPixmap, QSize, bool, int>("dibujo", "logico", "figura", "fondo");
-        QCOMPARE(dibujo.devicePixelRatio(), 2.0);
-        QCOMPARE(dibujo.deviceIndependentSize(), QSizeF(logico));
         const QImage imagen = Pixeles(dibujo);
-        QCOMPARE(imagen.size(), logico * 2);
-        QCOMPARE(qAlpha(imagen.pixel(0, 0)), fondo);
+        QVERIFY(dibujo.devicePixelRatio() == 2.0 && dibujo.deviceIndependentSize() == QSizeF(logico));
+        QVERIFY(imagen.size() == logico * 2 && qAlpha(imagen.pixel(0, 0)) == fondo);
         bool opaco = false;
         for (int y = 0; y < imagen.height(); ++y)
             opaco |= Cubiertos(imagen, y, false, 255) > 0;
@@ -60,9 +61,10 @@ private slots:
         vistas << imagen;
     }
 
-    // The board puts the node 240 twips from the symbol's left and 190 from its
-    // top (16 px, 12.67 px): its apex, a point with nothing above, must be there.
-    void apoyoConVerticeEnElNodo()
+    // The board puts the node 240 twips from the symbol's left and 190 from its top (16 px, 12.67 px): its apex, a
+    // point with nothing above, must be there, and the symbol end inside the picture. The X axis of the axes picture is
+    // its fullest row and lies low, the Y axis the fullest column and lies left.
+    void apoyosYEjes()
     {
         for (const QPixmap& dibujo : { DibujoApoyoFijo(), DibujoApoyoMovil() }) {
             const QImage imagen = Pixeles(dibujo);
@@ -74,21 +76,16 @@ private slots:
             for (int x = 0; x < imagen.width(); ++x)
                 suma += qAlpha(imagen.pixel(x, fila)) >= 128 ? x + 0.5 : 0;
             QVERIFY(qAbs(suma / Cubiertos(imagen, fila) / 2 - 16) <= 1 && Cubiertos(imagen, fila) < 4);
-            QCOMPARE(Cubiertos(imagen, imagen.height() - 1), 0); // and ends inside the picture
+            QCOMPARE(Cubiertos(imagen, imagen.height() - 1), 0);
         }
-    }
-
-    // The X axis is the fullest row and lies low, the Y axis the fullest column and lies left.
-    void ejesDesdeAbajoIzquierda()
-    {
-        const QImage imagen = Pixeles(DibujoEjes(1));
+        const QImage ejes = Pixeles(DibujoEjes(1));
         int fila = 0, columna = 0;
-        for (int y = 0; y < imagen.height(); ++y)
-            fila = Cubiertos(imagen, y) > Cubiertos(imagen, fila) ? y : fila;
-        for (int x = 0; x < imagen.width(); ++x)
-            columna = Cubiertos(imagen, x, true) > Cubiertos(imagen, columna, true) ? x : columna;
+        for (int y = 0; y < ejes.height(); ++y)
+            fila = Cubiertos(ejes, y) > Cubiertos(ejes, fila) ? y : fila;
+        for (int x = 0; x < ejes.width(); ++x)
+            columna = Cubiertos(ejes, x, true) > Cubiertos(ejes, columna, true) ? x : columna;
         QVERIFY(fila >= 44 * 3 / 4 && columna < 41 / 4); // each across two thirds of the picture at least
-        QVERIFY(Cubiertos(imagen, fila) >= 41 * 2 / 3 && Cubiertos(imagen, columna, true) >= 44 * 2 / 3);
+        QVERIFY(Cubiertos(ejes, fila) >= 41 * 2 / 3 && Cubiertos(ejes, columna, true) >= 44 * 2 / 3);
     }
 
     // The splash's white titles lie on its upper part: dark there, the light truss below.
@@ -106,23 +103,69 @@ private slots:
         QVERIFY(DibujoPresentacion(QSize(0, 0)).isNull() && DibujoPresentacion(QSize(40, 40), 0).isNull());
     }
 
+    // Every size drawn, with transparent corners and an opaque middle; the icon set before the window is shown has the
+    // same small pictures and no large ones.
     void iconoEnTodosLosTamanos()
     {
-        const QIcon icono = IconoAplicacion();
-        const QList<QSize> lados { { 16, 16 }, { 32, 32 }, { 48, 48 }, { 64, 64 }, { 128, 128 }, { 256, 256 } };
-        QCOMPARE(icono.availableSizes(), lados);
-        for (const QSize& lado : lados) {
+        const QIcon icono = IconoAplicacion(), pequeno = IconoAplicacion(TamanosIcono::Pequenos);
+        for (const QSize& lado : icono.availableSizes()) {
             const QImage imagen = Pixeles(icono.pixmap(lado, 1.0));
             QVERIFY(imagen.size() == lado && qAlpha(imagen.pixel(0, 0)) == 0);
             QCOMPARE(qAlpha(imagen.pixel(lado.width() / 2, lado.height() / 2)), 255);
+            QVERIFY(lado.width() > 64 || Pixeles(pequeno.pixmap(lado, 1.0)) == imagen);
         }
-        // The about box shows the same mark as the window's icon.
-        QCOMPARE(Pixeles(DibujoLogo(0, 1)), Pixeles(icono.pixmap(QSize(64, 64), 1.0)));
-        // The icon set before the window is shown: the same small pictures, no large ones.
-        const QIcon pequeno = IconoAplicacion(TamanosIcono::Pequenos);
-        QCOMPARE(pequeno.availableSizes(), lados.mid(0, 4));
-        for (const QSize& lado : pequeno.availableSizes())
-            QCOMPARE(Pixeles(pequeno.pixmap(lado, 1.0)), Pixeles(icono.pixmap(lado, 1.0)));
+        QVERIFY(icono.availableSizes().last() == QSize(256, 256) && pequeno.availableSizes().last() == QSize(64, 64));
+        QCOMPARE(Pixeles(DibujoLogo(0, 1)), Pixeles(icono.pixmap(QSize(64, 64), 1.0))); // the about box's mark
+    }
+
+    void punta_data()
+    {
+        Columnas<QPointF, QPointF, QPointF, QPointF, QPointF>("libre", "direccion", "punta", "ala1", "ala2");
+        // Node at (1000, 1000), free end 500 twips away; y grows downward. The tip stands 60 back from the node toward
+        // the free end, the back edge 180 further, its corners 90 to each side.
+        Fila("0 deg: line to the right, pushes left", QPointF(1500, 1000), QPointF(-1, 0), QPointF(1060, 1000),
+            QPointF(1240, 910), QPointF(1240, 1090));
+        Fila("90 deg: line above, pushes down", QPointF(1000, 500), QPointF(0, 1), QPointF(1000, 940),
+            QPointF(910, 760), QPointF(1090, 760));
+        // 53.13 deg, a 3-4-5 line (300, -400): direction (-0.6, 0.8); tip 60 x (0.6, -0.8) = (36, -48) from the node,
+        // back edge at 240 x (0.6, -0.8) = (144, -192), corners 90 x (0.8, 0.6) = (72, 54) to each side.
+        Fila("oblique 3-4-5", QPointF(1300, 600), QPointF(-0.6, 0.8), QPointF(1036, 952), QPointF(1072, 754),
+            QPointF(1216, 862));
+    }
+    // A line of no length has no direction: no head.
+    void punta()
+    {
+        const auto [libre, direccion, punta, ala1, ala2]
+            = Datos<QPointF, QPointF, QPointF, QPointF, QPointF>("libre", "direccion", "punta", "ala1", "ala2");
+        const PuntaFlecha f = PuntaCarga(QPointF(1000, 1000), libre);
+        QVERIFY(f.hay && !PuntaCarga(QPointF(7, 7), QPointF(7, 7)).hay);
+        QCOMPARE(QList({ f.direccion, f.punta, f.ala1, f.ala2, f.base }),
+            QList({ direccion, punta, ala1, ala2, (ala1 + ala2) / 2 }));
+    }
+
+    // 1000 N at node (1605, 2160) drawn at 90 degrees: the line up to (1605, 1660), the head from y 1920 down to its
+    // tip at 2100. 50 twips left of the axis (the node's letter stands to the right), past the 75-twip shaft: inside
+    // the head near its back edge, outside it near its tip, so the head widens upward and points down onto the node,
+    // whose dot stays in view under the tip. The picture has the board's size in device pixels.
+    void dibujadaConSuLinea()
+    {
+        Ventana v;
+        v.p.AgregarNodo(3, 1);
+        v.Elegir(HerrCarga);
+        v.Clic(3, 1);
+        v.Escribir("1000|90", true);
+        const auto colores = [&](qreal proporcion) {
+            const QImage imagen = ImagenTablero(*C(v.p).Diagrama, proporcion);
+            QStringList vistos { QString::number(imagen.width()) + "x" + QString::number(imagen.height()) };
+            for (QPointF punto : { QPointF(1555, 1950), QPointF(1555, 2080), QPointF(1605, 1700), QPointF(1605, 2160) })
+                vistos << imagen.pixelColor(int(punto.x() * proporcion / 15), int(punto.y() * proporcion / 15)).name();
+            return vistos.join(' ') + " " + QString::number(imagen.devicePixelRatio());
+        };
+        QCOMPARE(colores(1) + "|" + colores(2),
+            "584x406 #008040 #ffffff #008040 #ff0000 1|"
+            "1168x812 #008040 #ffffff #008040 #ff0000 2");
+        C(v.p).Fuerza[1]->Visible(false);
+        QCOMPARE(colores(2), "1168x812 #ffffff #ffffff #ffffff #ff0000 2");
     }
 };
 

@@ -1,6 +1,5 @@
-// The number rules: rounding half to even, reading a text as a number, the
-// general and fixed formats; and the board's mapping between metres and twips
-// with the node tool's 0.05 m snap.
+// The number rules: rounding half to even, reading a text as a number, the general and fixed formats; and the board's
+// mapping between metres and twips with the node tool's 0.05 m snap.
 
 #include "board/Coordenadas.h"
 #include "model/Numeros.h"
@@ -55,7 +54,6 @@ private slots:
         QTest::newRow("6.5 -> 6") << 6.5 << 0 << 6.0;
         QTest::newRow("7.5 -> 8") << 7.5 << 0 << 8.0;
         QTest::newRow("-6.5 -> -6") << -6.5 << 0 << -6.0;
-        QTest::newRow("-2.6 -> -3") << -2.6 << 0 << -3.0;
         QTest::newRow("tens: 125 -> 120") << 125.0 << -1 << 120.0;
         // 1e307 x 100 overflows: the value comes back, not infinity.
         QTest::newRow("scaling overflows") << 1e307 << 2 << 1e307;
@@ -78,11 +76,8 @@ private slots:
         QTest::addColumn<double>("valor");
         QTest::addColumn<bool>("cabe");
         FilaLectura("empty reads 0", QString(), 0);
-        FilaLectura("only blanks", " \t\r\n ", 0);
         FilaLectura("negative leading point", "-.5", -0.5);
         FilaLectura("plus sign", "+3", 3);
-        FilaLectura("blanks inside", " - 1 2 . 5", -12.5);
-        FilaLectura("letters end the number", "12abc", 12);
         FilaLectura("comma ends the number", "2,5", 2);
         FilaLectura("second point ends the number", "1.2.3", 1.2);
         FilaLectura("no number", "abc", 0);
@@ -95,7 +90,6 @@ private slots:
         FilaLectura("hex", "&H1F", 31);
         FilaLectura("hex lower case with blanks", "& h f f", 255);
         FilaLectura("hex stays non-negative", "&HFFFF", 65535);
-        FilaLectura("hex stops at a non-digit", "&H1G2", 1);
         FilaLectura("hex prefix alone", "&H", 0);
         // 2^53 + 1 lies half-way between 2^53 and 2^53 + 2: even goes to 2^53.
         FilaLectura("hex beyond 53 bits rounds", "&H20000000000001", 9007199254740992.0);
@@ -106,9 +100,7 @@ private slots:
         // Largest double: (2^53 - 1) x 2^971, 971 = 4 x 242 + 3.
         FilaLectura("hex largest double", "&H" + QString(13, u'F') + '8' + QString(242, u'0'), Mayor);
         FilaLectura("hex rounds up past the largest", "&H" + QString(256, u'F'), 0, false);
-        FilaLectura("hex 2^1024 does not fit", "&H1" + QString(256, u'0'), 0, false);
         FilaLectura("octal 2^1024 does not fit", "&O2" + QString(341, u'0'), 0, false);
-        FilaLectura("1e400 does not fit", "1e400", 0, false);
         // The largest double at 15 digits, rounded up: past it by more than half a step.
         FilaLectura("just past the largest", "1.79769313486232E+308", 0, false);
         FilaLectura("15 digits below the largest", "1.79769313486231E+308", 1.79769313486231e308);
@@ -131,7 +123,7 @@ private slots:
         QCOMPARE(Exacto(lectura.valor), Exacto(valor));
     }
 
-    // Any text reads to a finite value, and blanks slipped in anywhere change nothing.
+    // Any text reads to a finite value, and blanks slipped in anywhere change nothing (" - 1 2 . 5" is -12.5).
     void blancosDondeSea()
     {
         const QString alfabeto = QStringLiteral("0123456789..++--eEEe&&HhOo,xF"), blancos = QStringLiteral(" \t\n\r");
@@ -155,11 +147,7 @@ private slots:
         QTest::addColumn<double>("valor");
         QTest::addColumn<int>("decimales"); // -1: the general format
         QTest::addColumn<QString>("texto"); // with "."
-        FilaFormato("leading zero", 0.07, -1, "0.07");
         FilaFormato("negative zero has no sign", -0.0, -1, "0");
-        FilaFormato("no grouping", 12345.5, -1, "12345.5");
-        // 0.30000000000000004 at 15 digits is 0.300000000000000.
-        FilaFormato("0.1 + 0.2", 0.1 + 0.2, -1, "0.3");
         FilaFormato("two thirds round up at 15 digits", 2.0 / 3.0, -1, "0.666666666666667");
         FilaFormato("fifteen whole digits", 1e14, -1, "100000000000000");
         FilaFormato("sixteen whole digits", 1e15, -1, "1E+15");
@@ -168,14 +156,12 @@ private slots:
         FilaFormato("three-digit exponent", 1.5e300, -1, "1.5E+300");
         FilaFormato("small without exponent", 0.0001, -1, "0.0001");
         FilaFormato("small", 1e-5, -1, "1E-05");
-        FilaFormato("negative small", -1.5e-7, -1, "-1.5E-07");
         // At 15 digits it would be 1.79769313486232E+308, which does not read back.
         FilaFormato("largest double reads back", Mayor, -1, "1.79769313486231E+308");
         FilaFormato("pattern 0.00", 1.3, 2, "1.30");
         FilaFormato("small negative shows an unsigned zero", -0.04, 1, "0.0");
         // -0.05 x 10 is -0.5, whose even neighbour is -0.
         FilaFormato("negative half shows an unsigned zero", -0.05, 1, "0.0");
-        FilaFormato("negative zero 0.00", -0.0, 2, "0.00");
         // Exact binary halves: 122.5 -> 122 and 127.5 -> 128, the even neighbour.
         FilaFormato("half down to even", 12.25, 1, "12.2");
         FilaFormato("half up to even", 12.75, 1, "12.8");
@@ -185,8 +171,7 @@ private slots:
         FilaFormato("fixed without grouping", -1234567.891, 2, "-1234567.89");
         FilaFormato("fixed keeps every whole digit", 1e20, 2, "100000000000000000000.00");
     }
-    // The "." text, the regional text under a comma locale (the same with ","),
-    // and under a "." locale.
+    // The "." text, the regional text under a comma locale (the same with ","), and under a "." locale.
     void formato()
     {
         QFETCH(double, valor);
@@ -201,9 +186,8 @@ private slots:
         QCOMPARE(con(Separador::Punto), texto);
     }
 
-    // Every "." text has the general form (no trailing zeros, a leading zero) and
-    // reads back as the double rounded to 15 significant digits (the C library's
-    // %.15g, read by strtod), so a text of more digits cannot pass.
+    // Every "." text has the general form (no trailing zeros, a leading zero) and reads back as the double rounded to
+    // 15 significant digits (the C library's %.15g, read by strtod), so a text of more digits cannot pass.
     void idaYVuelta()
     {
         static const QRegularExpression forma(QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?(E[+-][0-9]{2,3})?$"));
@@ -237,7 +221,6 @@ private slots:
         // 10 m x 5 m: 485 twips a metre across from x = 150, 540 down from y = 2700.
         QTest::newRow("X origin") << inicio << Eje::X << 0.0 << 150.0 << "ATwips AMetros";
         QTest::newRow("Y origin") << inicio << Eje::Y << 0.0 << 2700.0 << "ATwips AMetros";
-        QTest::newRow("Y full height") << inicio << Eje::Y << 5.0 << 0.0 << "ATwips AMetros";
         QTest::newRow("Y below the area is negative") << inicio << Eje::Y << -1.0 << 3240.0 << "ATwips AMetros";
         // 0.001 m is 0.485 twip: floor(485) / 1000 + 150.
         QTest::newRow("X one millimetre") << inicio << Eje::X << 0.001 << 150.485 << "ATwips";
@@ -248,8 +231,7 @@ private slots:
         QTest::newRow("Y in double once set") << QSizeF(10, 5) << Eje::Y << 1.799 << 1728.0 << "AMetros";
         // 8 m over 4850 twips: 4 m at 150 + 2425; 4.2 m over 2700: 2.1 m at 1350.
         QTest::newRow("X 8 m wide") << QSizeF(8, 4.2) << Eje::X << 4.0 << 2575.0 << "ATwips AMetros";
-        QTest::newRow("Y 4.2 m high, middle") << QSizeF(8, 4.2) << Eje::Y << 2.1 << 1350.0 << "AMetros";
-        QTest::newRow("Y 4.2 m high, top") << QSizeF(8, 4.2) << Eje::Y << 4.2 << 0.0 << "ATwips";
+        QTest::newRow("Y 4.2 m high, middle") << QSizeF(8, 4.2) << Eje::Y << 2.1 << 1350.0 << "ATwips AMetros";
     }
     // AMetros gives a 32-bit float, except Y once the size tool has set the height.
     void coordenadas()

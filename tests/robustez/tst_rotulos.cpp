@@ -1,7 +1,6 @@
-// No caption cut or touching its control's edge, at the screen scale ctest
-// sets (QT_SCALE_FACTOR 1, 1.25, 1.5 and 2 in separate runs). A caption's
-// pixels are found by painting its control twice, the text black and then
-// white: where the two pictures differ is text.
+// No caption cut or touching its control's edge, at the screen scale ctest sets (QT_SCALE_FACTOR 1, 1.25, 1.5 and 2 in
+// separate runs). A caption's pixels are found by painting its control twice, the text black and then white: where the
+// two pictures differ is text.
 
 #include "shell/Acerca.h"
 #include "solver/Cercha.h"
@@ -11,8 +10,8 @@
 
 namespace {
 
-// Logical pixels between a caption and the edge of its control: a button's
-// frame is 2 px wide, a heading cell's border 1 px, and one more is air.
+// Logical pixels between a caption and the edge of its control: a button's frame is 2 px wide, a heading cell's border
+// 1 px, and one more is air.
 constexpr int MargenBoton = 3;
 constexpr int MargenEncabezado = 2;
 
@@ -56,8 +55,8 @@ QStringList RevisarBotones(QWidget* ventana)
 class PruebaRotulos : public QObject {
     Q_OBJECT
 private slots:
-    // The buttons of Principal, Acerca and Final, and the headings of a
-    // triangle's matrix: Elem 1..3, Fijo X, Fijo Y, Movil Y, Cargas and Nod Ax..Nod Cy.
+    // The buttons of Principal, Acerca and Final, and the headings of a triangle's matrix: Elem 1..3, Fijo X, Fijo Y,
+    // Movil Y, Cargas and Nod Ax..Nod Cy.
     void sinRecortes()
     {
         QLocale::setDefault(QLocale::c());

@@ -1,6 +1,5 @@
-// The user guide the build makes: a valid PDF of the designed length, its texts, a contents
-// list whose page numbers a PDF reader confirms, and every picture of the source drawn once, on
-// its step's page.
+// The user guide the build makes: a valid PDF of the designed length, its texts, a contents list whose page numbers a
+// PDF reader confirms, and every picture of the source drawn once, on its step's page.
 
 #include <QtTest>
 
@@ -23,8 +22,7 @@ QString Poppler(const QString& nombre, QStringList argumentos = {})
     return bien ? QString::fromUtf8(proceso.readAllStandardOutput()) : QString();
 }
 
-// The guide's pages as pdftotext lays them out, each line trimmed, ligatures
-// such as "ﬂ" read as their letters.
+// The guide's pages as pdftotext lays them out, each line trimmed, ligatures such as "ﬂ" read as their letters.
 QList<QStringList> Paginas()
 {
     QList<QStringList> paginas;
@@ -115,9 +113,8 @@ private slots:
         QCOMPARE(capitulos, 11);
     }
 
-    // A figure shares its page with its caption and, when it is the first figure
-    // after a heading, with that heading; images counted in the order the source
-    // names them, as pdfimages lists them ("page num type ...").
+    // A figure shares its page with its caption and, when it is the first figure after a heading, with that heading;
+    // images counted in the order the source names them, as pdfimages lists them ("page num type ...").
     void figurasEnLaPaginaDeSuPaso()
     {
         const QList<QStringList> paginas = Paginas();

@@ -1,8 +1,7 @@
 #pragma once
 
-// A truss written straight into the model as the editor leaves it: nodes
-// {x, y, fx, fy}, bars {start, end} at their angle in [0, 360) (cut to a tenth
-// of a degree, as the bar tool stores a drawn bar, when `recortar`), pin, roller.
+// A truss written straight into the model as the editor leaves it: nodes {x, y, fx, fy}, bars {start, end} at their
+// angle in [0, 360) (cut to a tenth of a degree, as the bar tool stores a drawn bar, when `recortar`), pin, roller.
 
 #include "model/Modulo.h"
 
