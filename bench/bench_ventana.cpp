@@ -14,31 +14,33 @@ namespace {
 // Two points off any node, so the texts change on every move.
 constexpr std::array<EventoPuntero, 2> Puntos { { { 0, 0, 3012.5f, 1203.5f }, { 0, 0, 4177.5f, 611.5f } } };
 
-// Nodes A (2, 1) and B (7, 4), the bar tool drawing from A.
-void AbrirBarra(Principal& p)
-{
-    p.AgregarNodo(2, 1);
-    p.AgregarNodo(7, 4);
-    p.Herramienta_Click(HerrBarra);
-    p.Diagrama_MouseDown(SobreNodo(p, 1));
-    p.Diagrama_MouseMove(Puntos[0]);
-}
-
 bool Dibujando(const Principal& p)
 {
     return p.Ver().modulo.NumBarras == 1 && p.Ver().modulo.Barra(1).NodoFinal == 0
         && p.Ver().estado.Banderas[Bandera::Armada] && !p.Ver().estado.Banderas[Bandera::EsperaInicio];
 }
 
+// Nodes A (2, 1) and B (7, 4), the bar tool drawing from A; false (the run
+// skipped) when no bar was left open.
+bool AbrirBarra(Principal& p, benchmark::State& estado)
+{
+    p.AgregarNodo(2, 1);
+    p.AgregarNodo(7, 4);
+    p.Herramienta_Click(HerrBarra);
+    p.Diagrama_MouseDown(SobreNodo(p, 1));
+    p.Diagrama_MouseMove(Puntos[0]);
+    if (Dibujando(p))
+        return true;
+    estado.SkipWithError("no hay barra abierta");
+    return false;
+}
+
 void MedirBarra_(benchmark::State& estado)
 {
     Modulo m;
     Principal p(m, Principal::Arranque::SinPresentacion);
-    AbrirBarra(p);
-    if (!Dibujando(p)) {
-        estado.SkipWithError("no hay barra abierta");
+    if (!AbrirBarra(p, estado))
         return;
-    }
     for (auto _ : estado)
         p.MedirBarra();
 }
@@ -48,11 +50,8 @@ void MovimientoBarra(benchmark::State& estado)
 {
     Modulo m;
     Principal p(m, Principal::Arranque::SinPresentacion);
-    AbrirBarra(p);
-    if (!Dibujando(p)) {
-        estado.SkipWithError("no hay barra abierta");
+    if (!AbrirBarra(p, estado))
         return;
-    }
     size_t i = 0;
     for (auto _ : estado)
         p.Diagrama_MouseMove(Puntos[++i % 2]);
@@ -65,7 +64,8 @@ void MovimientoBarraEvento(benchmark::State& estado)
 {
     Modulo m;
     Principal p(m, Principal::Arranque::SinPresentacion);
-    AbrirBarra(p);
+    if (!AbrirBarra(p, estado))
+        return;
     std::array<QMouseEvent*, 2> eventos {};
     for (size_t k = 0; k < 2; ++k) {
         const QPointF pixel(Puntos[k].X / TwipsPorPixel, Puntos[k].Y / TwipsPorPixel);
@@ -87,7 +87,8 @@ void MovimientoBarraConPintado(benchmark::State& estado)
 {
     Modulo m;
     Principal p(m, Principal::Arranque::SinPresentacion);
-    AbrirBarra(p);
+    if (!AbrirBarra(p, estado))
+        return;
     p.show();
     QApplication::processEvents();
     size_t i = 0;
