@@ -255,6 +255,18 @@ private slots:
             "Herramienta5 Herramienta2 Herramienta0 Herramienta3 Herramienta1 Acercade Salir Diagrama Herramienta5");
         Teclear(v.p, "<Shift+Tab><Shift+Tab>");
         QCOMPARE(QApplication::focusWidget(), C(v.p).Salir);
+        // The board's focus frame: highlight-coloured dots along its left edge, only while it has the focus.
+        const auto marco = [&] {
+            const QImage imagen = C(v.p).Diagrama->viewport()->grab().toImage();
+            const QRgb resalte = C(v.p).Diagrama->palette().color(QPalette::Highlight).rgb();
+            int puntos = 0;
+            for (int y = 0; y < imagen.height(); ++y)
+                puntos += imagen.pixel(1, y) == resalte;
+            return puntos;
+        };
+        QCOMPARE(marco(), 0);
+        C(v.p).Diagrama->setFocus();
+        QVERIFY2(marco() > 50, qPrintable(QString::number(marco())));
     }
 
     // The guide's worked example: forces and reactions from its hand calculation.
