@@ -9,13 +9,10 @@
 #include <initializer_list>
 #include <type_traits>
 
-// What must hold after every user event, whatever the events were: the
-// model's tables, counters and supports are consistent and finite, every
-// element shown on the board stands for something that exists and sits at a
-// finite place, the buttons are enabled as the tools leave them, the board
-// read aloud names the nodes there are, and numbers are written with the
-// separator their place asks for. Returns the first violation found, or an
-// empty text.
+// What must hold after any user events: the model consistent and finite, the
+// board showing only what exists at finite places, buttons enabled as the tools
+// leave them, the board read aloud naming its nodes, numbers written with their
+// place's separator. Each check returns the first violation, or an empty text.
 
 namespace invariantes {
 
@@ -54,8 +51,8 @@ inline QString Modelo(const Principal& p)
             return QString::asprintf("el nodo %d tiene un número no finito", n);
     }
     for (int i = 1; i <= 2; ++i) {
-        if (m.Apoyos[size_t(i)] != 0 && !existe(m.Apoyos[size_t(i)]))
-            return QString::asprintf("Apoyos(%d) = %d no es un nodo", i, m.Apoyos[size_t(i)]);
+        if (const int a = m.Apoyos[size_t(i)]; a != 0 && !existe(a))
+            return QString::asprintf("Apoyos(%d) = %d no es un nodo", i, a);
     }
     for (const Matriz* matriz : { &m.MatrizCalculo, &m.MatrizInicial, &m.Resuelto.MatrizInicial }) {
         if (!std::all_of(matriz->begin(), matriz->end(), [](const auto& fila) { return Finitos(fila); }))

@@ -1,9 +1,7 @@
-// Random use: long seeded sequences of user events on the real main window,
-// with the model's and the board's invariants checked after every event.
-// TRABINA_EVENTOS: event count (default 100000; 20000 with TRABINA_SANITIZADO=1,
-// the sanitizer run of probar.sh). TRABINA_SEMILLA: the seed; a failure prints
-// it with the event index, to replay the run. TRABINA_REGIONAL: the regional
-// settings to run in (a locale name such as es_ES; "C" by default). A million events:
+// Seeded random user events on the real main window, invariants checked after
+// each. TRABINA_EVENTOS: event count (100000; 20000 with TRABINA_SANITIZADO=1,
+// probar.sh's sanitizer run). TRABINA_SEMILLA: the seed, printed on failure with
+// the event index. TRABINA_REGIONAL: locale name (es_ES; "C" by default). E.g.:
 //   TRABINA_EVENTOS=1000000 QT_QPA_PLATFORM=offscreen build/tests/tst_azar
 
 #include "results/Final.h"
@@ -26,11 +24,10 @@
 namespace {
 
 constexpr std::uint64_t SemillaFija = 20260607;
-constexpr long EventosNormales = 100000;
-constexpr long EventosSanitizados = 20000;
+constexpr long EventosNormales = 100000, EventosSanitizados = 20000;
 constexpr long PintarCada = 16; // repaint now and then, so that painting sees every state too
-constexpr size_t Historial = 25;
 constexpr long MilisegundosPorEvento = 5; // a generous bound, for QtTest's watchdog
+constexpr size_t Historial = 25;
 const QColor Verde(0, 255, 0);
 
 long Eventos()
@@ -41,12 +38,8 @@ long Eventos()
     return bien ? valor : sanitizado ? EventosSanitizados : EventosNormales;
 }
 
-// Plays one random user event at a time: pointer moves and presses on the
-// board (real mouse events on its viewport, some straight to the handler at
-// exact twips), tool buttons, typing into the data panel, Aceptar, Calcular,
-// keys, and now and then a modal window answered from a timer.
-class Jugador {
-public:
+// Plays one random user event at a time; modal windows are answered from a timer.
+struct Jugador {
     Jugador(Principal& principal, std::uint64_t semilla)
         : p(principal)
         , motor(semilla)
@@ -57,8 +50,6 @@ public:
     long calculosBien = 0, resultados = 0, nuevos = 0;
     std::array<QString, 2> tecleados; // Prin and Angulo as typing last left them
     bool abierta = false; // whether the last modal window waited for opened
-
-private:
     Principal& p;
     std::mt19937_64 motor;
     std::deque<std::function<QString()>> pendientes; // scripted events
@@ -76,7 +67,6 @@ private:
     }
     void Anotar(const QString& error) { errorModal = errorModal.isEmpty() ? error : errorModal; }
 
-public:
     // One event; returns what it did, for the replay log.
     QString Evento()
     {
@@ -134,9 +124,8 @@ public:
 
     static QString Nombre(const QObject* objeto) { return objeto ? objeto->objectName() : QStringLiteral("nada"); }
 
-    // A key where the focus is, or to `destino`. A shortcut may press its
-    // button and click it only when the press has been shown a moment: wait
-    // for it, so that whatever the click opens is answered here.
+    // A key where the focus is, or to `destino`. A shortcut clicks its button only after
+    // showing it pressed a moment: wait, so that whatever the click opens is answered here.
     template <typename K> void Tecla(K tecla, Qt::KeyboardModifiers teclas = {}, QWidget* destino = nullptr)
     {
         if (QApplication::activeWindow() != &p) {
@@ -159,11 +148,12 @@ public:
         const bool si = Probable(0.5);
         const QString hecho = Preguntar(C(p).Herramienta[HerrNuevo],
             QStringLiteral("¿Esta seguro que desea borrar los elementos actuales?"), si, tecla);
-        if (abierta && si && (C(p).modulo.NumNodos != 0 || C(p).modulo.NumBarras != 0 || C(p).modulo.NumCargas != 0))
+        const Modulo& m = C(p).modulo;
+        if (abierta && si && (m.NumNodos != 0 || m.NumBarras != 0 || m.NumCargas != 0))
             Anotar(QStringLiteral("el nuevo proyecto aceptado dejó elementos"));
+        nuevos += abierta && si;
         if (abierta && si)
             ArmarTriangulo(); // random events go on from there
-        nuevos += abierta && si;
         return hecho;
     }
 
@@ -192,9 +182,8 @@ public:
         }
     }
 
-    // 0: anywhere on the board; 1: within 70 twips of a node, so some fall just
-    // outside its 120-twip search square; 2: inside a shown label, support image
-    // or the axes picture; 3: on the board's edge.
+    // 0: anywhere on the board; 1: within 70 twips of a node, some just outside its 120-twip
+    // search square; 2: inside a shown label, support image or the axes picture; 3: on the edge.
     QPointF Punto(int donde)
     {
         if (donde == 1 && C(p).modulo.NumNodos > 0) {
@@ -231,6 +220,11 @@ public:
         QMouseEvent evento(tipo, pixel, vista->mapToGlobal(pixel), boton, botones, mod);
         QApplication::sendEvent(vista, &evento);
     }
+    void Clic(QEvent::Type tipo, QPointF twips, Qt::MouseButton boton, int teclas)
+    {
+        Raton(tipo, twips, boton, boton, teclas);
+        Raton(QEvent::MouseButtonRelease, twips, boton, Qt::NoButton, teclas);
+    }
 
     // A pointer move (some dragging, beyond the board's edges too), or a press:
     // a drawing bar tool aims at nodes more, as its user does.
@@ -257,18 +251,15 @@ public:
         const Qt::MouseButton boton
             = std::array { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton }[size_t(Elegir({ 80, 15, 5 }))];
         const bool doble = Entero(1, 20) == 1; // a quick second click arrives as a double click
-        for (QEvent::Type tipo : { QEvent::MouseButtonPress, QEvent::MouseButtonDblClick }) {
-            Raton(tipo, punto, boton, boton, teclas);
-            Raton(QEvent::MouseButtonRelease, punto, boton, Qt::NoButton, teclas);
-            if (!doble)
-                break;
-        }
+        Clic(QEvent::MouseButtonPress, punto, boton, teclas);
+        if (doble)
+            Clic(QEvent::MouseButtonDblClick, punto, boton, teclas);
         return QString::asprintf(
             "presionar en (%g, %g) boton %d teclas %d doble %d", punto.x(), punto.y(), int(boton), teclas, doble);
     }
 
-    // Typed key by key after Ctrl+A or appended, pasted, or a backspace; a
-    // character beyond Latin-1 arrives with its text only, as from an input method.
+    // Typed after Ctrl+A or appended, pasted, or a backspace; a character beyond Latin-1
+    // arrives with its text only, as from an input method.
     QString Escribir()
     {
         const bool enPrin = Probable(0.5);
@@ -304,9 +295,8 @@ public:
         return QStringLiteral("Calcular (habilitado %1): %2").arg(habilitado).arg(p.MensajeActual());
     }
 
-    // Clicks `abrir`, or presses its shortcut `tecla`, while a timer waits for
-    // the modal window `V` and hands it to `responder`, which must close it;
-    // whatever is still open then is closed.
+    // Clicks `abrir`, or presses its shortcut `tecla`, while a timer hands the modal window
+    // `V` to `responder`, which must close it; whatever is still open then is closed.
     template <typename V, typename F> void ConModal(QAbstractButton* abrir, QKeyCombination tecla, F responder)
     {
         QTimer espera;
@@ -330,8 +320,8 @@ public:
         espera.stop();
     }
 
-    // Bars picked in the list turn green; closed by its button or its close box,
-    // no bar stays green. Forces and reactions show the regional separator.
+    // Bars picked in the list turn green, and none stays green once closed by its button or
+    // close box; forces and reactions show the regional separator.
     QString VerResultados(QKeyCombination tecla = {})
     {
         if (!C(p).Resultados->isEnabled() && tecla.key() == Qt::Key_unknown)
@@ -376,9 +366,8 @@ public:
             pregunta, QString::fromUtf8(si ? "Sí" : "No"), abierta ? QString() : QStringLiteral(" (no se abrió)"));
     }
 
-    // A triangle on two supports, drawn with real clicks as the next event
-    // after a new project and calculated, so that calculations succeed and the
-    // results window has something to show.
+    // A triangle on two supports, drawn with real clicks and calculated as the next event
+    // after a new project, so that calculations succeed and results have something to show.
     void ArmarTriangulo()
     {
         // 0.02 m past a tenth: the node tool's snap writes both texts there.
@@ -391,11 +380,9 @@ public:
         pendientes.push_back([this, v] {
             const auto presionar = [this](int herramienta, std::initializer_list<QPointF> puntos) {
                 Clic(C(p).Herramienta[size_t(herramienta)]);
-                for (QPointF q : puntos) {
-                    Raton(QEvent::MouseMove, q, Qt::NoButton, Qt::NoButton, 0);
-                    Raton(QEvent::MouseButtonPress, q, Qt::LeftButton, Qt::LeftButton, 0);
-                    Raton(QEvent::MouseButtonRelease, q, Qt::LeftButton, Qt::NoButton, 0);
-                }
+                for (QPointF q : puntos)
+                    Raton(QEvent::MouseMove, q, Qt::NoButton, Qt::NoButton, 0),
+                        Clic(QEvent::MouseButtonPress, q, Qt::LeftButton, 0);
             };
             for (QPointF q : v)
                 presionar(HerrNodo, { q });
@@ -421,16 +408,13 @@ public:
 class PruebaAzar : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        const QString region = qEnvironmentVariable("TRABINA_REGIONAL");
-        QLocale::setDefault(region.isEmpty() ? QLocale::c() : QLocale(region));
-    }
     void usoAlAzar();
 };
 
 void PruebaAzar::usoAlAzar()
 {
+    const QString region = qEnvironmentVariable("TRABINA_REGIONAL");
+    QLocale::setDefault(region.isEmpty() ? QLocale::c() : QLocale(region));
     bool dada = false;
     const std::uint64_t leida = qEnvironmentVariable("TRABINA_SEMILLA").toULongLong(&dada);
     const std::uint64_t semilla = dada ? leida : SemillaFija;
@@ -463,8 +447,7 @@ void PruebaAzar::usoAlAzar()
     }
     std::printf("tst_azar: %ld Calcular resueltos, %ld resultados, %ld nuevos; máximos %d nodos, %d barras\n",
         jugador.calculosBien, jugador.resultados, jugador.nuevos, maxNodos, maxBarras);
-    // A long run that never filled the pools nor solved a truss would have
-    // tested little: the generator must keep reaching both.
+    // A long run that never filled the pools nor solved a truss would have tested little.
     if (eventos >= EventosSanitizados) {
         QCOMPARE(maxNodos, MaxNodos);
         QCOMPARE(maxBarras, MaxBarras);
@@ -472,8 +455,7 @@ void PruebaAzar::usoAlAzar()
     }
 }
 
-// QTEST_MAIN, with QtTest's watchdog (five minutes per test function by
-// default) stretched to the number of events: a million take longer.
+// QTEST_MAIN, with QtTest's watchdog (five minutes by default) stretched to the event count.
 int main(int argc, char* argv[])
 {
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
