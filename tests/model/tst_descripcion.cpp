@@ -1,6 +1,5 @@
-// The truss read aloud, on a truss written straight into the model: every
-// kind of sentence, forces by their sign as the bar colours tell them, and a
-// regional comma.
+// The truss read aloud, on a truss written straight into the model: every kind of sentence, forces by their sign as
+// the bar colours tell them, and a regional comma.
 
 #include "model/DescripcionCercha.h"
 #include "solver/Cercha.h"
@@ -17,7 +16,7 @@ private slots:
 
 void PruebaDescripcion::describir_data()
 {
-    QTest::addColumn<int>("etapa"); // 0 empty, 1 nodes, 2 and bars, 3 and supports and loads
+    QTest::addColumn<bool>("completa"); // nodes and bars; and supports and loads
     QTest::addColumn<int>("conFuerza");
     QTest::addColumn<bool>("coma");
     QTest::addColumn<QString>("texto");
@@ -33,41 +32,34 @@ void PruebaDescripcion::describir_data()
                                              " Barra 2 del nodo B al nodo C: -750 N, compresión."
                                              " Barra 3 del nodo A al nodo C: 1250 N, tracción.");
     const QString titulo = QStringLiteral("Plano de la cercha.");
-    const auto fila = [](const char* caso, int etapa, int rotuladas, bool coma, const QString& texto) {
-        QTest::newRow(caso) << etapa << rotuladas << coma << texto;
+    const auto fila = [](const char* caso, bool completa, int rotuladas, bool coma, const QString& texto) {
+        QTest::newRow(caso) << completa << rotuladas << coma << texto;
     };
-    fila("empty truss", 0, 0, false, titulo + QStringLiteral(" Sin nodos."));
-    fila("nodes only", 1, 0, false, titulo + nodos);
-    fila("bars before a calculation, the last open", 2, 0, false, titulo + nodos + sinFuerza + abierta);
-    fila("forces by sign, supports and loads", 3, 3, false, titulo + nodos + conFuerza + abierta + resto);
+    fila("bars before a calculation, the last open", false, 0, false, titulo + nodos + sinFuerza + abierta);
+    fila("forces by sign, supports and loads", true, 3, false, titulo + nodos + conFuerza + abierta + resto);
     // Bar 1's sentence with its force, those of bars 2 and 3 without.
-    fila("force labels on the first bar only", 3, 1, false,
+    fila("force labels on the first bar only", true, 1, false,
         titulo + nodos + conFuerza.left(conFuerza.indexOf(u'.') + 1) + sinFuerza.mid(sinFuerza.indexOf(u'.') + 1)
             + abierta + resto);
     QString regional = titulo + nodos + conFuerza + abierta + resto;
     for (const char* numero : { "2.5", "1.25", "12.5" })
         regional.replace(QLatin1String(numero), QString::fromLatin1(numero).replace(u'.', u','));
-    fila("regional comma", 3, 3, true, regional);
+    fila("regional comma", true, 3, true, regional);
 }
 
 void PruebaDescripcion::describir()
 {
-    QFETCH(int, etapa);
+    QFETCH(bool, completa);
     QFETCH(int, conFuerza);
     QFETCH(bool, coma);
     QFETCH(QString, texto);
     QLocale::setDefault(coma ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c());
     Modulo m;
-    if (etapa >= 1)
-        ArmarCercha(m, { { 0, 0 }, { 4, 0 }, { 4, 3 }, { 2.5, -1.25 } }, {}, 0, 0);
-    if (etapa >= 2) {
-        for (auto [a, e] : { std::pair { 1, 2 }, { 2, 3 }, { 1, 3 } })
-            Unir(m, a, e);
-        m.AgregarBarraRec(4);
-        for (int b = 1; b <= 3; ++b)
-            m.Barra(b).Fuerza = std::array { 0.0, 750.0, -1250.0 }[size_t(b - 1)];
-    }
-    if (etapa >= 3) {
+    ArmarCercha(m, { { 0, 0 }, { 4, 0 }, { 4, 3 }, { 2.5, -1.25 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 0, 0);
+    m.AgregarBarraRec(4);
+    for (int b = 1; b <= 3; ++b)
+        m.Barra(b).Fuerza = std::array { 0.0, 750.0, -1250.0 }[size_t(b - 1)];
+    if (completa) {
         m.Apoyos = { 0, 1, 2 };
         m.NumCargas = 2;
         m.Cargas[1] = { 3, 1000, 270 };

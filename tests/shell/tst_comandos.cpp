@@ -16,12 +16,6 @@ struct ConInicio {
     Principal p { m, Principal::Arranque::ConPresentacion };
 };
 
-// "title|icon|buttons|their captions|text" of a message box of this program.
-QString Caja(const QString& texto, QMessageBox::Icon icono, QMessageBox::StandardButtons botones, const char* rotulos)
-{
-    return QString("Vexo.Parvu.Trabina|%1|%2|%3|%4").arg(icono).arg(botones.toInt()).arg(rotulos, texto);
-}
-
 // The child: one node, the exit answered Yes; what runs after the answer prints.
 int Hijo(int argc, char* argv[])
 {
@@ -45,24 +39,19 @@ class PruebaComandos : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    void textos()
-    {
-        ConInicio v;
-        const Inicio& i = *v.p.Ver().inicio;
-        const Acerca a(&v.p);
-        QCOMPARE(QStringList({ i.lblTitulo->text(), i.lblVersion->text(), a.windowTitle(), a.lblSubtitulo->text(),
-                     a.lblCreditos->text(), a.Command1->text(), a.Command2->text() }),
-            QStringList({ "Análisis de cerchas por el método de los nodos (Vexo.Parvu.Trabina)", "Versión 1.0.0",
-                "Acerca de Vexo.Parvu.Trabina", "Software didáctico de cálculo para el diseño de cerchas 2D",
-                "Diseño y programación:", "&Ayuda", "&Cerrar" }));
-    }
-
-    // White Arial titles on the full-window picture; one precise 5000 ms tick (a coarse timer may tick 5% early) closes
-    // the splash and shows the main window. Closing during the splash leaves no timer ticking into it.
+    // The splash's and the about box's texts; white Arial titles on the full-window picture; one precise 5000 ms tick
+    // (a coarse timer may tick 5% early) closes the splash and shows the main window. Closing during the splash leaves
+    // no timer ticking into it.
     void inicioEntregaAPrincipal()
     {
         ConInicio v;
         QPointer<Inicio> inicio = v.p.Ver().inicio;
+        const Acerca a(&v.p);
+        QCOMPARE(QStringList({ inicio->lblTitulo->text(), inicio->lblVersion->text(), a.windowTitle(),
+                     a.lblSubtitulo->text(), a.lblCreditos->text(), a.Command1->text(), a.Command2->text() }),
+            QStringList({ "Análisis de cerchas por el método de los nodos (Vexo.Parvu.Trabina)", "Versión 1.0.0",
+                "Acerca de Vexo.Parvu.Trabina", "Software didáctico de cálculo para el diseño de cerchas 2D",
+                "Diseño y programación:", "&Ayuda", "&Cerrar" }));
         QVERIFY(inicio && inicio->isVisible() && !v.p.isVisible());
         for (QLabel* rotulo : { inicio->lblTitulo, inicio->lblVersion })
             QVERIFY(rotulo->font().family() == "Arial" && rotulo->palette().color(QPalette::WindowText) == Qt::white
@@ -99,33 +88,26 @@ private slots:
         QCOMPARE(vistos.size(), 1);
     }
 
-    // One author a line, all shown, on the button face; the teaching-only notice; both logos.
-    void creditosYLogos()
-    {
-        Ventana v;
-        Acerca a(&v.p);
-        const QStringList autores = a.Text1->toPlainText().split('\n');
-        QVERIFY(autores.size() >= 2 && !autores.contains(QString()) && a.lblAviso->text().contains("docente"));
-        QVERIFY(a.Text1->palette().color(QPalette::Base) == a.palette().color(QPalette::Button));
-        QVERIFY(!a.Logo[0]->pixmap().isNull() && !a.Logo[1]->pixmap().isNull()); // which ones: tst_dibujos
-        a.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&a) && a.Text1->verticalScrollBar()->maximum() == 0);
-    }
-
-    // Modal over the main window, closed by Alt+C and destroyed.
+    // Modal over the main window, closed by Alt+C and destroyed; one author a line, all shown, on the button face; the
+    // teaching-only notice; both logos (which ones: tst_dibujos).
     void acercaModalDePrincipal()
     {
         Ventana v;
         v.p.show();
         QPointer<Acerca> abierta;
-        bool modal = false;
+        QStringList autores;
+        bool bien = false;
         AlAbrirse<Acerca> cerrar([&](Acerca* a) {
             abierta = a;
-            modal = a->parentWidget() == &v.p && a->windowModality() == Qt::ApplicationModal;
+            autores = a->Text1->toPlainText().split('\n');
+            bien = a->parentWidget() == &v.p && a->windowModality() == Qt::ApplicationModal
+                && a->lblAviso->text().contains("docente") && a->Text1->verticalScrollBar()->maximum() == 0
+                && a->Text1->palette().color(QPalette::Base) == a->palette().color(QPalette::Button)
+                && !a->Logo[0]->pixmap().isNull() && !a->Logo[1]->pixmap().isNull();
             QTest::keyClick(a, Qt::Key_C, Qt::AltModifier);
         });
         QTest::mouseClick(C(v.p).Acercade, Qt::LeftButton);
-        QVERIFY(modal && abierta.isNull());
+        QVERIFY(bien && autores.size() >= 2 && !autores.contains(QString()) && abierta.isNull());
     }
 
     // The about box's button, and F1 there or in the main window: one request, one message.
@@ -162,7 +144,9 @@ private slots:
         QCOMPARE(abiertas, presente ? QStringList { ruta } : QStringList());
         QCOMPARE(dueno, presente ? ventana : nullptr);
         const QString falta = "La ayuda del software no se encuentra disponible en la ubicación actual\r\n" + ruta;
-        QCOMPARE(ok.vista, presente ? QString() : Caja(falta, QMessageBox::Warning, QMessageBox::Ok, "Aceptar"));
+        const QString caja
+            = QString("Vexo.Parvu.Trabina|%1|%2|Aceptar|").arg(QMessageBox::Warning).arg(QMessageBox::Ok);
+        QCOMPARE(ok.vista, presente ? QString() : caja + falta);
     }
 
     // No: window, model, node on the board and message area as they were.
@@ -175,8 +159,9 @@ private slots:
         Contestar no(QMessageBox::No);
         QTest::mouseClick(C(v.p).Salir, Qt::LeftButton);
         QCOMPARE(no.vista,
-            Caja("¿Esta seguro que desea finalizar la aplicación?", QMessageBox::Question,
-                QMessageBox::Yes | QMessageBox::No, "&Sí &No"));
+            QString("Vexo.Parvu.Trabina|%1|%2|&Sí &No|¿Esta seguro que desea finalizar la aplicación?")
+                .arg(QMessageBox::Question)
+                .arg((QMessageBox::Yes | QMessageBox::No).toInt()));
         QVERIFY(v.p.isVisible() && v.m.NumNodos == 1 && v.m.Nodo(1).X == 2 && v.m.Nodo(1).Y == 3);
         QVERIFY(C(v.p).Nodo[1]->EsVisible() && C(v.p).lbNodo[1]->EsVisible() && v.p.MensajeActual() == "antes");
     }
