@@ -69,7 +69,6 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<double>("valor");
         QTest::addColumn<bool>("cabe");
-        FilaLectura("empty reads 0", QString(), 0);
         FilaLectura("negative leading point", "-.5", -0.5);
         FilaLectura("plus sign", "+3", 3);
         FilaLectura("second point ends the number", "1.2.3", 1.2);
@@ -207,6 +206,10 @@ private slots:
         QCOMPARE(Exacto(c.AMetros(1728, Eje::Y)), Exacto(double(1.8f)));
         c.FijarTamano(10, 5);
         QCOMPARE(Exacto(c.AMetros(1728, Eje::Y)), Exacto(1.799));
+        // 8 m over 4850 twips: 4 m at 150 + 2425; 4.2 m over 2700: 2.1 m at 1350.
+        c.FijarTamano(8, 4.2);
+        QCOMPARE(Exacto(c.ATwips(4, Eje::X)) + ' ' + Exacto(c.ATwips(2.1, Eje::Y)), "2575 1350");
+        QCOMPARE(Exacto(c.AMetros(1350, Eje::Y)), Exacto(2.1));
     }
 };
 
