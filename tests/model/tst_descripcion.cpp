@@ -36,7 +36,6 @@ void PruebaDescripcion::describir_data()
         QTest::newRow(caso) << completa << rotuladas << coma << texto;
     };
     fila("bars before a calculation, the last open", false, 0, false, titulo + nodos + sinFuerza + abierta);
-    fila("forces by sign, supports and loads", true, 3, false, titulo + nodos + conFuerza + abierta + resto);
     // Bar 1's sentence with its force, those of bars 2 and 3 without.
     fila("force labels on the first bar only", true, 1, false,
         titulo + nodos + conFuerza.left(conFuerza.indexOf(u'.') + 1) + sinFuerza.mid(sinFuerza.indexOf(u'.') + 1)
@@ -44,7 +43,7 @@ void PruebaDescripcion::describir_data()
     QString regional = titulo + nodos + conFuerza + abierta + resto;
     for (const char* numero : { "2.5", "1.25", "12.5" })
         regional.replace(QLatin1String(numero), QString::fromLatin1(numero).replace(u'.', u','));
-    fila("regional comma", true, 3, true, regional);
+    fila("forces by sign, supports and loads, regional comma", true, 3, true, regional);
 }
 
 void PruebaDescripcion::describir()
