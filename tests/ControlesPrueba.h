@@ -7,26 +7,15 @@
 #include "board/Principal.h"
 #include "board/Tablero.h"
 
-#include <QButtonGroup>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QToolButton>
+#include <QtWidgets>
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 template <typename T> T* Hijo(const QObject& padre, const char* nombre)
 {
     T* hijo = padre.findChild<T*>(QString::fromLatin1(nombre));
-    if (!hijo) {
-        std::fprintf(stderr, "no control named %s\n", nombre);
-        std::abort();
-    }
+    if (!hijo)
+        qFatal("no control named %s", nombre);
     return hijo;
 }
 

@@ -94,20 +94,19 @@ struct Ventana {
     }
     void Calcular() { QTest::mouseClick(C(p).Calcular, Qt::LeftButton); }
     // Each bar's force label, blank-separated, and its colour as a letter.
-    template <typename F> QString PorBarra(F texto) const
-    {
-        QString todo;
-        for (int b = 1; b <= m.NumBarras; ++b)
-            todo += texto(b);
-        return todo;
-    }
     QString Fuerzas() const
     {
-        return PorBarra([&](int b) { return ' ' + C(p).lbFuerza[b]->TextoActual(); }).mid(1);
+        QStringList textos;
+        for (int b = 1; b <= m.NumBarras; ++b)
+            textos << C(p).lbFuerza[b]->TextoActual();
+        return textos.join(' ');
     }
     QString Colores() const
     {
-        return PorBarra([&](int b) { return QString(Letra(C(p).Barra[b]->ColorActual())); });
+        QString letras;
+        for (int b = 1; b <= m.NumBarras; ++b)
+            letras += Letra(C(p).Barra[b]->ColorActual());
+        return letras;
     }
 };
 

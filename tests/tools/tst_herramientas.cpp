@@ -1,5 +1,6 @@
 // Tool selection, the new project and the drawing size; nodes, their hit-testing and the node tool; the supports;
-// bars, opened on a node and closed by a click or typed length and angle; the loads.
+// bars, opened on a node and closed by a click or typed length and angle; the loads. In a comma region: the boxes are
+// read back as numbers, "." in any region; the load labels, only shown, take the region's.
 
 #include "tools/VentanaPrueba.h"
 
@@ -58,19 +59,6 @@ QString F(float valor)
     return QString::fromLatin1(texto, std::to_chars(texto, texto + sizeof texto, valor).ptr - texto);
 }
 
-// Node A at (3, 1), nodes 2.. at (0.25 i, 0.5), and a bar opened at A, dragged to (6, 4): 4.24 m at 45 degrees.
-struct BarraAbierta : Ventana {
-    explicit BarraAbierta(int nodos = 1)
-    {
-        p.AgregarNodo(3, 1);
-        for (int i = 2; i <= nodos; ++i)
-            p.AgregarNodo(0.25 * i, 0.5);
-        Elegir(HerrBarra);
-        Clic(3, 1);
-        Mover(6, 4);
-    }
-};
-
 // Bar 1 as "start-end (end node's place) length angle | the line's end | «label» its corner", "-" while hidden.
 QString Barra1(const Ventana& v)
 {
@@ -87,8 +75,6 @@ QString Barra1(const Ventana& v)
 const QString Abierta = "1-0 (0, 0) 0 0 | 3060 540 | «-» 0 0";
 // Ended by a click at (6, 4): the middle, 3 + 2.12 cos 45 = 4.4990664 m and 2.4990664 m, is at 2332.047, 1350.504.
 const QString CerradaEn64 = "1-2 (6, 4) 4.24 45 | 3060 540 | «1» 2332.047 1350.504";
-const auto Suelta
-    = [](const Ventana& v) { return v.m.NumBarras == 0 && v.m.Barras.size() == 1 && !C(v.p).Barra[1]->EsVisible(); };
 
 // One load on the node at (3, 1) as the user enters it.
 void Cargar(Ventana& v, const QString& textos)
@@ -103,7 +89,7 @@ void Cargar(Ventana& v, const QString& textos)
 class PruebaHerramientas : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
+    void init() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
     void seleccion_data()
     {
@@ -173,38 +159,58 @@ private slots:
         QCOMPARE(Cercha(v) + v.p.MensajeActual(), despues);
     }
 
-    void tamano_data()
+    // Typed and entered with Enter. Done: the size set, released, armed with the panel open; the node placed,
+    // released with the panel off, armed for clicks. Refused, also by a click with the node tool's texts: the tool
+    // and the size stay as they were, nothing drawn.
+    void escrito_data()
     {
-        // Done: released, but armed with the panel open. Refused: the size and the tool stay as they were.
-        Columnas<QString, QString>("textos", "resultado");
+        Columnas<int, QString, QString>("herramienta", "textos", "resultado");
+        const int area = HerrArea, nodo = HerrNodo;
         const QString hecho = " armada h-1 panel «»";
-        Fila("7.5 rounds to 8", "7.5|4.2", "8 x 4.2" + hecho);
-        Fila("6.5 rounds to even 6", "6.5|2.5", "6 x 2.5" + hecho);
-        Fila("widest, lowest", "32767|0.001", "32767 x 0.001" + hecho);
+        Fila("7.5 rounds to 8", area, "7.5|4.2", "8 x 4.2" + hecho);
+        Fila("6.5 rounds to even 6", area, "6.5|2.5", "6 x 2.5" + hecho);
+        Fila("widest, lowest", area, "32767|0.001", "32767 x 0.001" + hecho);
         const QString ancho = "10 x 5 armada h4 panel «El ancho del dibujo debe estar entre 1 y 32767 metros»";
         const QString alto = "10 x 5 armada h4 panel «El alto del dibujo debe ser un número mayor que 0»";
         const QString alcance = "10 x 5 armada h4 panel «El alto del dibujo está fuera del alcance del tablero»";
-        Fila("width rounds to 0", "0.4|5", ancho);
-        Fila("width beyond 16 bits", "32768|5", ancho);
-        Fila("zero height", "10|0", alto);
+        Fila("width rounds to 0", area, "0.4|5", ancho);
+        Fila("width beyond 16 bits", area, "32768|5", ancho);
+        Fila("zero height", area, "10|0", alto);
         // 1e303 * 2700000 overflows: Y = 0 would have no board point.
-        Fila("height whose conversion overflows", "10|1e303", alcance);
+        Fila("height whose conversion overflows", area, "10|1e303", alcance);
+        Fila("node at 2.5 and 1", nodo, "2.5|1", "2.5 1 armada h-1 «»");
+        Fila("a comma ends the number", nodo, "2,5|1", "2 1 armada h-1 «»");
+        Fila("no number reads 0", nodo, "equis|1", "0 1 armada h-1 «»");
+        const QString fuera = "- armada h2 panel «La posición del nodo está fuera del alcance del dibujo»";
+        // 1e36 * 485 = 4.85e38 twips, past the largest float (3.4e38); (5 - 1e36) * 540 likewise.
+        Fila("x past a float", nodo, "1e36|1", fuera);
+        // 1e300 * 4850000 / 1000 is a finite double far past a float: refused before any narrowing.
+        Fila("x far past a float", nodo, "1e300|1", fuera);
+        Fila("x whose conversion is infinite", nodo, "1e305|1", fuera); // 1e305 * 4850000 overflows the double
+        Fila("x too large for a double", nodo, "1e400|1", "- armada h2 panel «El número escrito es demasiado grande»");
     }
-    void tamano()
+    void escrito()
     {
-        const auto [textos, resultado] = Datos<QString, QString>("textos", "resultado");
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        const auto [herramienta, textos, resultado]
+            = Datos<int, QString, QString>("herramienta", "textos", "resultado");
         Ventana v;
-        v.Elegir(HerrArea);
+        v.Elegir(herramienta);
         v.Escribir(textos);
         QTest::keyClick(C(v.p).Angulo, Qt::Key_Return);
+        if (herramienta == HerrNodo) {
+            if (!v.m.NumNodos)
+                v.p.Diagrama_MouseDown(En1237);
+            const QString nodo = v.m.NumNodos ? QString("%1 %2").arg(v.m.Nodo(1).X).arg(v.m.Nodo(1).Y) : "-";
+            QCOMPARE(nodo + " " + Estado(v.p), resultado);
+            return;
+        }
         QCOMPARE(Tamano(v.p) + " " + Estado(v.p), resultado);
         QCOMPARE(C(v.p).coordenadas.AltoDoble, resultado.contains("h-1"));
         v.Elegir(HerrArea); // selected again, it shows the size with "." in any region: Aceptar reads it back
         QCOMPARE(Textos(v.p).replace(' ', " x "), resultado.section(' ', 0, 2));
     }
 
-    void veinteNodos()
+    void veinteNodosYBarras()
     {
         Ventana v;
         C(v.p).Datos->setEnabled(true);
@@ -218,8 +224,6 @@ private slots:
         QCOMPARE(C(v.p).lbNodo[3]->item->pos(), QPointF(513.75, 1910));
         QCOMPARE(C(v.p).lbNodo[1]->TextoActual() + C(v.p).lbNodo[3]->TextoActual() + C(v.p).lbNodo[20]->TextoActual(),
             "ACT");
-        for (const QGraphicsItem* item : C(v.p).Diagrama->Escena().items()) // each new letter in front of everything
-            QVERIFY(item == C(v.p).lbNodo[20]->item || item->zValue() < C(v.p).lbNodo[20]->item->zValue());
         // A twenty-first node is refused by a click and by typing; the tool stays as it was.
         v.Elegir(HerrNodo);
         v.Escribir("1|1");
@@ -228,6 +232,11 @@ private slots:
             QCOMPARE(Estado(v.p) + QString::number(v.m.NumNodos),
                 "armada h2 panel «No se pueden agregar más de 20 nodos»20");
         }
+        // Twenty bars from A to B; the twenty-first start click is refused: the tool still waits for a start node.
+        for (int i = 0; i < 21; ++i)
+            v.Elegir(HerrBarra), v.Clic(0.25, 1), v.Clic(0.5, 1);
+        QCOMPARE(Estado(v.p) + QString::number(v.m.NumBarras * 10 + C(v.p).Banderas[Bandera::EsperaInicio]),
+            "armada h3 «No se pueden agregar más de 20 elementos»201");
     }
 
     void buscarNodo_data()
@@ -272,11 +281,10 @@ private slots:
         // 225 -> 0.154 m: d = 5.4 -> 5; 135 -> 4.75 m: d = 5.
         Fila("d = 5 keeps both texts", QPointF(225, 135), "7 9");
     }
-    // The panel is read back as numbers: "." in any region. A press anywhere places the node at what it holds.
+    // A press anywhere places the node at what the panel holds.
     void ajusteAlMover()
     {
         const auto [twips, textos] = Datos<QPointF, QString>("twips", "textos");
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         Ventana v;
         v.Elegir(HerrNodo);
         v.Escribir("7|9");
@@ -286,36 +294,6 @@ private slots:
         QCOMPARE(QString("%1 %2 ").arg(v.m.Nodo(1).X).arg(v.m.Nodo(1).Y) + Estado(v.p), textos + " desarmada h-1 «»");
         v.p.Diagrama_MouseMove(En1237); // disarmed: nothing written
         QCOMPARE(Textos(v.p), textos);
-    }
-
-    void nodoEscrito_data()
-    {
-        Columnas<QString, QString>("textos", "resultado");
-        Fila("2.5 and 1", "2.5|1", "2.5 1");
-        Fila("a comma ends the number", "2,5|1", "2 1");
-        Fila("no number reads 0", "equis|1", "0 1");
-        const QString alcance = "La posición del nodo está fuera del alcance del dibujo";
-        // 1e36 * 485 = 4.85e38 twips, past the largest float (3.4e38); (5 - 1e36) * 540 likewise.
-        Fila("x past a float", "1e36|1", alcance);
-        // 1e300 * 4850000 / 1000 is a finite double far past a float: refused before any narrowing.
-        Fila("x far past a float", "1e300|1", alcance);
-        Fila("x whose conversion is infinite", "1e305|1", alcance); // 1e305 * 4850000 overflows the double
-        Fila("x too large for a double", "1e400|1", "El número escrito es demasiado grande");
-    }
-    // Placed: released with the panel off, but still armed for clicks. Refused, also by a click with the same
-    // texts: the tool stays as it was, nothing drawn.
-    void nodoEscrito()
-    {
-        const auto [textos, resultado] = Datos<QString, QString>("textos", "resultado");
-        Ventana v;
-        v.Elegir(HerrNodo);
-        v.Escribir(textos);
-        QTest::keyClick(C(v.p).Angulo, Qt::Key_Return);
-        if (!v.m.NumNodos) // refused, also by a click with the same texts
-            v.p.Diagrama_MouseDown(En1237);
-        QCOMPARE(
-            v.m.NumNodos ? QString("%1 %2").arg(v.m.Nodo(1).X).arg(v.m.Nodo(1).Y) : v.p.MensajeActual(), resultado);
-        QCOMPARE(Estado(v.p), v.m.NumNodos ? "armada h-1 «»" : "armada h2 panel «" + resultado + "»");
     }
 
     // A (0, 0) at (150, 2700), B (4, 0) at (2090, 2700), C (2, 2) at (1120, 1620). Any mouse button does.
@@ -361,7 +339,6 @@ private slots:
         QCOMPARE(v.p.Ver().estado.NodoCarga, int16_t(1));
     }
 
-    // The boxes are read back as numbers, "." in any region; the load labels, only shown, take the region's.
     void medida_data()
     {
         // alturaDoble: the size tool has set the height.
@@ -385,7 +362,6 @@ private slots:
     // texts rewritten. The presses land inside a dot off its point, also at the top edge.
     void medida()
     {
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); // the boxes read back "." in any region
         const auto [inicio, fin, textos, alturaDoble]
             = Datos<QPointF, QPointF, QString, bool>("inicio", "fin", "textos", "alturaDoble");
         Ventana v;
@@ -408,22 +384,35 @@ private slots:
             textos + " 2 " + textos);
     }
 
-    // Real presses and moves; Shift alone, without Ctrl or Alt, keeps a bar open on empty board.
-    void conElRatonReal()
+    // Real presses, moves and keys. Shift alone, without Ctrl or Alt, keeps a bar open on empty board. Esc drops the
+    // bar being drawn as selecting a tool does, from the board or while typing in the panel, and the tool then waits
+    // for a new start node; with no bar open it does nothing.
+    void conElRatonYTeclas()
     {
         Ventana v;
-        QVERIFY(v.Mostrar());
+        QVERIFY(v.Mostrar() && QTest::qWaitForWindowActive(&v.p));
         v.p.AgregarNodo(3, 1);
         v.Elegir(HerrBarra);
         v.Presionar(6, 4); // empty board: only the prompt
         QCOMPARE(Estado(v.p), "armada h3 «" + PromptFinal + "»");
+        for (QWidget* foco : std::initializer_list<QWidget*> { C(v.p).Diagrama, C(v.p).Prin }) {
+            v.Presionar(3, 1);
+            QTest::mouseMove(C(v.p).Diagrama->viewport(), Pixel(Xt(6), Yt(4)));
+            QCOMPARE(C(v.p).Barra[1]->item->line(), QLineF(Xt(3), Yt(1), Xt(6), Yt(4)));
+            QCOMPARE(
+                Textos(v.p) + Estado(v.p), "4.24 45armada h3 panel «" + PromptFinal + "»"); // sqrt(18) = 4.2426 cut
+            v.Presionar(6, 4, Qt::ShiftModifier);
+            QCOMPARE(Barra1(v), Abierta);
+            foco->setFocus();
+            QTRY_VERIFY(foco->hasFocus() && QGuiApplication::focusWindow() == v.p.windowHandle());
+            QTest::keyClick(foco, Qt::Key_Escape);
+            QVERIFY(v.m.NumBarras == 0 && v.m.Barras.size() == 1 && !C(v.p).Barra[1]->EsVisible()
+                && Estado(v.p) == "armada h3 «Seleccione nodo de inicio:»");
+        }
         v.Presionar(3, 1);
         QTest::mouseMove(C(v.p).Diagrama->viewport(), Pixel(Xt(6), Yt(4)));
-        QCOMPARE(C(v.p).Barra[1]->item->line(), QLineF(Xt(3), Yt(1), Xt(6), Yt(4)));
-        QCOMPARE(Textos(v.p) + Estado(v.p), "4.24 45armada h3 panel «" + PromptFinal + "»"); // sqrt(18) = 4.2426 cut
-        v.Presionar(6, 4, Qt::ShiftModifier);
-        QCOMPARE(Barra1(v), Abierta);
         v.Presionar(6, 4, Qt::ShiftModifier | Qt::ControlModifier);
+        QTest::keyClick(&v.p, Qt::Key_Escape);
         QCOMPARE(Barra1(v) + Estado(v.p), CerradaEn64 + Cerrada);
         // Ended: moves and clicks do nothing until the tool is selected again; a closed bar stays.
         v.Mover(1, 1);
@@ -462,10 +451,15 @@ private slots:
     }
     void cierre()
     {
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); // the boxes read back "." in any region
         const auto [nodos, textos, clic, barra, mensaje]
             = Datos<int, QString, QPointF, QString, QString>("nodos", "textos", "clic", "barra", "mensaje");
-        BarraAbierta v(nodos);
+        Ventana v; // node A at (3, 1), nodes 2.. at (0.25 i, 0.5); a bar opened at A, to (6, 4): 4.24 m at 45 degrees
+        v.p.AgregarNodo(3, 1);
+        for (int i = 2; i <= nodos; ++i)
+            v.p.AgregarNodo(0.25 * i, 0.5);
+        v.Elegir(HerrBarra);
+        v.Clic(3, 1);
+        v.Mover(6, 4);
         if (!textos.isEmpty())
             v.Escribir(textos, clic.isNull());
         if (!clic.isNull())
@@ -474,46 +468,8 @@ private slots:
         QCOMPARE(Estado(v.p), mensaje.isEmpty() ? Cerrada : "armada h3 panel «" + mensaje + "»");
         if (mensaje.isEmpty())
             return;
-        // Still drawing. Regression: selecting a tool used to leave the bar in the table with end node 0.
-        v.Mover(1, 1);
+        v.Mover(1, 1); // refused: still drawing
         QCOMPARE(C(v.p).Angulo->text(), "180");
-        v.Elegir(HerrCarga);
-        QVERIFY(Suelta(v));
-    }
-
-    // Esc drops the bar being drawn as selecting a tool does, also while typing in the panel; the tool then
-    // waits for a new start node. With no bar open it does nothing.
-    void escSueltaLaBarra_data()
-    {
-        Columnas<bool>("enPanel");
-        Fila("board focused", false);
-        Fila("typing in the panel", true);
-    }
-    void escSueltaLaBarra()
-    {
-        const auto [enPanel] = Datos<bool>("enPanel");
-        BarraAbierta v;
-        QVERIFY(v.Mostrar() && QTest::qWaitForWindowActive(&v.p));
-        QWidget* foco = enPanel ? static_cast<QWidget*>(C(v.p).Prin) : C(v.p).Diagrama;
-        foco->setFocus();
-        QTRY_VERIFY(foco->hasFocus() && QGuiApplication::focusWindow() == v.p.windowHandle());
-        QTest::keyClick(foco, Qt::Key_Escape);
-        QVERIFY(Suelta(v) && Estado(v.p) == "armada h3 «Seleccione nodo de inicio:»");
-        v.Clic(3, 1);
-        v.Mover(6, 4);
-        v.Clic(6, 4);
-        QTest::keyClick(&v.p, Qt::Key_Escape);
-        QCOMPARE(Barra1(v) + " " + Estado(v.p), CerradaEn64 + " " + Cerrada);
-    }
-
-    // The twenty-first start click is refused: the tool still waits for a start node.
-    void barraVeintiunoRechazada()
-    {
-        BarraAbierta v(2);
-        for (int i = 0; i < 21; ++i)
-            v.Clic(0.5, 0.5), v.Elegir(HerrBarra), v.Clic(3, 1);
-        QCOMPARE(Estado(v.p) + QString::number(v.m.NumBarras * 10 + C(v.p).Banderas[Bandera::EsperaInicio]),
-            "armada h3 «No se pueden agregar más de 20 elementos»201");
     }
 
     void carga_data()
@@ -531,7 +487,6 @@ private slots:
     }
     void carga()
     {
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); // the boxes read back "." in any region
         const auto [textos, extremo, fuerza, rotulo]
             = Datos<QString, QPointF, QPointF, QString>("textos", "extremo", "fuerza", "rotulo");
         Ventana v;
@@ -547,11 +502,10 @@ private slots:
             return;
         }
         const QLineF linea(1605, 2160, 1605 + extremo.x(), 2160 + extremo.y());
-        const Etiqueta& etiqueta = *C(v.p).lbCarga[1]; // bottom-left on the free end, before the node's letter
+        const Etiqueta& etiqueta = *C(v.p).lbCarga[1]; // bottom-left on the free end
         QCOMPARE(Estado(v.p) + QString::number(v.m.NumCargas) + etiqueta.TextoActual(), "desarmada h-1 «»1" + rotulo);
         QVERIFY(C(v.p).Fuerza[1]->item->line() == linea
             && etiqueta.item->pos() + QPointF(0, etiqueta.Height()) == linea.p2());
-        QVERIFY(etiqueta.item->zValue() > C(v.p).lbNodo[1]->item->zValue());
     }
 
     void variasCargas()
@@ -574,19 +528,13 @@ private slots:
         // A second 1e308 N the same way would leave Fx infinite for the calculation.
         Cargar(v, "1e308|0");
         Cargar(v, "1e308|0");
-        QCOMPARE(v.p.MensajeActual(), "La suma de las cargas del nodo es demasiado grande");
-        QCOMPARE(v.m.Nodo(1).Fx, -1e308);
+        QCOMPARE(v.p.MensajeActual() + QString::number(v.m.Nodo(1).Fx),
+            "La suma de las cargas del nodo es demasiado grande-1e+308");
         // Seven more at 90 degrees (sin = 1) make ten; an eleventh is refused and changes nothing.
         for (int k = 4; k <= 11; ++k)
             Cargar(v, "1|90");
-        QCOMPARE(v.p.MensajeActual() + QString::number(v.m.NumCargas), "No se pueden aplicar más de 10 cargas10");
-        QCOMPARE(v.m.Nodo(1).Fy, 993.0);
-        // A new project empties the count: the next load takes line and label 1 again.
-        Contestar si(QMessageBox::Yes);
-        v.Elegir(HerrNuevo);
-        v.p.AgregarNodo(3, 1);
-        Cargar(v, "7|90");
-        QVERIFY(C(v.p).lbCarga[1]->TextoActual() == "7" && !C(v.p).Fuerza[2]->EsVisible());
+        QCOMPARE(v.p.MensajeActual() + QString::asprintf("%d %.17g", v.m.NumCargas, v.m.Nodo(1).Fy),
+            "No se pueden aplicar más de 10 cargas10 993");
     }
 };
 
