@@ -27,15 +27,10 @@ inline QString Modelo(const Principal& p)
         return QString::asprintf("contadores fuera de 20/20/10 o de sus tablas: %d nodos, %d barras, %d cargas",
             m.NumNodos, m.NumBarras, m.NumCargas); // the rest would index past the tables
     const auto existe = [&m](int n) { return n >= 1 && n <= m.NumNodos; };
-    // Only the last bar may be open, and only while the bar tool is drawing it.
-    const bool dibujando = C(p).HerramientaActual == HerrBarra && C(p).Banderas[Bandera::Armada]
-        && !C(p).Banderas[Bandera::EsperaInicio];
     for (int b = 1; b <= m.NumBarras; ++b) {
         const BarraRec& barra = m.Barra(b);
         if (!existe(barra.NodoInicial) || (barra.NodoFinal != 0 && !existe(barra.NodoFinal)))
             return QString::asprintf("la barra %d va del nodo %d a uno que no existe", b, barra.NodoInicial);
-        if (barra.NodoFinal == 0 && !(b == m.NumBarras && dibujando))
-            return QString::asprintf("la barra %d quedó abierta (de %d barras) sin dibujarse", b, m.NumBarras);
         if (!Finitos({ barra.Angulo, barra.Longitud, barra.Fuerza }))
             return QString::asprintf("la barra %d tiene un número no finito", b);
     }
