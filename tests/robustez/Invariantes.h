@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <initializer_list>
 #include <type_traits>
 
@@ -93,10 +94,62 @@ inline QString Tablero_(const Principal& p)
     return {};
 }
 
-inline QString Comprobar(const Principal& p)
+// The board's accessible description names every node there is and no
+// other: each "Nodo X" and "el nodo X" is followed by a letter of a node.
+inline QString Descripcion(const Principal& p)
 {
-    const QString error = Modelo(p); // first: the rest would index past the tables
-    return error.isEmpty() ? Tablero_(p) : error;
+    const QString texto = C(p).Diagrama->accessibleDescription();
+    const int cuantos = C(p).modulo.NumNodos;
+    const auto en = [&texto](qsizetype i) { return i < texto.size() ? texto[i] : QChar(); };
+    std::uint32_t nombrados = 0;
+    for (qsizetype i = texto.indexOf(u"odo "); i >= 0; i = texto.indexOf(u"odo ", i + 1)) {
+        const int n = en(i + 4).unicode() - u'A' + 1;
+        if (n < 1 || n > cuantos || en(i + 5).isLetterOrNumber())
+            return QStringLiteral("la descripción del tablero nombra un nodo que no existe: ") + texto;
+        nombrados |= 1u << n;
+    }
+    return nombrados == (1u << (cuantos + 1)) - 2
+        ? QString()
+        : QStringLiteral("la descripción del tablero no nombra los %1 nodos: %2").arg(cuantos).arg(texto);
+}
+
+// A displayed number uses the regional decimal separator, never the other one;
+// `decimales` when its pattern always has decimals.
+inline QString Regional(const QString& texto, bool decimales)
+{
+    const QString regional = QLocale().decimalPoint();
+    const QChar otro = regional == QStringLiteral(",") ? u'.' : u',';
+    return texto.contains(otro) || (decimales && !texto.contains(regional))
+        ? QStringLiteral("«%1» no usa el separador decimal regional %2").arg(texto, regional)
+        : QString();
+}
+
+// Force and load labels are only shown, so regional; the data panel is read
+// back as numbers and gets "." only: a comma there is one the user typed.
+inline QString Separadores(const Principal& p, const std::array<QString, 2>& tecleados)
+{
+    for (const auto* pool : { &C(p).lbFuerza, &C(p).lbCarga }) {
+        for (const auto& etiqueta : *pool) {
+            const QString error
+                = etiqueta && etiqueta->EsVisible() ? Regional(etiqueta->TextoActual(), false) : QString();
+            if (!error.isEmpty())
+                return error;
+        }
+    }
+    for (size_t i = 0; i < 2; ++i) {
+        const QString texto = (i == 0 ? C(p).Prin : C(p).Angulo)->text();
+        if (texto.contains(u',') && texto != tecleados[i])
+            return QStringLiteral("el panel muestra «%1», con una coma que nadie escribió").arg(texto);
+    }
+    return {};
+}
+
+inline QString Comprobar(const Principal& p, const std::array<QString, 2>& tecleados)
+{
+    QString error = Modelo(p); // first: the rest would index past the tables
+    for (auto* comprobar : { Tablero_, Descripcion })
+        error = error.isEmpty() ? comprobar(p) : error;
+    return error.isEmpty() ? Separadores(p, tecleados) : error;
 }
 
 } // namespace invariantes

@@ -41,6 +41,7 @@ struct Jugador {
     std::mt19937_64 motor;
     QString errorModal; // a violation seen while a modal window was open
     long calculosBien = 0, resultados = 0, nuevos = 0;
+    std::array<QString, 2> tecleados; // Prin and Angulo as typing last left them
     bool abierta = false; // whether the last modal window waited for opened
     std::deque<std::function<QString()>> pendientes; // scripted events
 
@@ -262,6 +263,7 @@ struct Jugador {
             else
                 QTest::sendKeyEvent(QTest::Click, cuadro, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
+        tecleados[enPrin ? 0 : 1] = cuadro->text();
         if (Entero(1, 8) == 1)
             QTest::keyClick(cuadro, Qt::Key_Return); // Enter presses Aceptar
         return QStringLiteral("escribir en %1 (modo %2): \"%3\" -> \"%4\"")
@@ -307,12 +309,16 @@ struct Jugador {
             return PulsarCalcular();
         QStringList filas;
         ConModal<Final>(C(p).Resultados, tecla, [&](Final* final) {
+            for (int i = 0; i < final->Elemento->count(); ++i)
+                Anotar(invariantes::Regional(final->Elemento->item(i)->text(), true));
+            for (const QLabel* apoyo : final->Apoyo)
+                Anotar(invariantes::Regional(apoyo->text(), true));
             for (int k = Entero(0, 3); k > 0 && final->Elemento->count() > 0; --k) {
                 const int fila = Entero(0, final->Elemento->count() - 1);
                 QTest::mouseClick(final->Elemento->viewport(), Qt::LeftButton, {},
                     final->Elemento->visualItemRect(final->Elemento->item(fila)).center());
                 filas << QString::number(fila);
-                Anotar(invariantes::Comprobar(p));
+                Anotar(invariantes::Comprobar(p, tecleados));
             }
             Probable(0.5) ? Clic(final->Salir) : void(final->close());
         });
@@ -387,14 +393,15 @@ private slots:
         Jugador jugador(p, semilla);
         std::deque<QString> historial;
         int maxNodos = 0, maxBarras = 0;
-        QVERIFY(invariantes::Comprobar(p).isEmpty());
+        QVERIFY(invariantes::Comprobar(p, jugador.tecleados).isEmpty());
         for (long i = 0; i < eventos; ++i) {
             historial.push_back(QString::number(i) + QStringLiteral(": ") + jugador.Evento());
             if (historial.size() > Historial)
                 historial.pop_front();
             if (i % PintarCada == 0)
                 QCoreApplication::processEvents();
-            const QString error = jugador.errorModal.isEmpty() ? invariantes::Comprobar(p) : jugador.errorModal;
+            const QString error
+                = jugador.errorModal.isEmpty() ? invariantes::Comprobar(p, jugador.tecleados) : jugador.errorModal;
             if (!error.isEmpty())
                 QFAIL(qPrintable(QString::asprintf("\nsemilla %llu, evento %ld: ", (unsigned long long)semilla, i)
                     + error
