@@ -66,6 +66,36 @@ private slots:
         QVERIFY(inicio.isNull());
     }
 
+    // The splash opens plain and shows its picture and texts once the main window has been painted, or after a quarter
+    // second should that window not be painted.
+    void inicioSeCompleta_data()
+    {
+        Columnas<bool>("mostrada");
+        Fila("main window shown", true);
+        Fila("main window not shown", false);
+    }
+    void inicioSeCompleta()
+    {
+        const auto [mostrada] = Datos<bool>("mostrada");
+        ConInicio v;
+        const Inicio& inicio = *v.p.Ver().inicio;
+        const auto completa = [&] {
+            return QString("%1%2%3%4")
+                .arg(inicio.Imagen1->isVisible())
+                .arg(inicio.lblTitulo->isVisible())
+                .arg(inicio.lblVersion->isVisible())
+                .arg(inicio.lblDerechos->isVisible());
+        };
+        QVERIFY(inicio.isVisible() && completa() == "0000");
+        if (mostrada) {
+            v.p.show();
+        } else { // nothing painted yet: still plain
+            QTest::qWait(100);
+            QCOMPARE(completa(), "0000");
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(completa(), "1111", mostrada ? 200 : 2000);
+    }
+
     // The large icon sizes follow the first picture: the step must not run before the window is exposed and painted,
     // and runs only once.
     void pasoTrasPrimerPintado()
