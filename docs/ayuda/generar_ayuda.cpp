@@ -9,6 +9,7 @@
 
 #include "Capturas.h"
 #include "Guia.h"
+#include "board/Pixeles.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -78,6 +79,7 @@ int main(int argc, char* argv[])
         qputenv("QT_SCALE_FACTOR", "2");
     QApplication aplicacion(argc, argv);
     QLocale::setDefault(QLocale::c());
+    UsarFuenteAplicacion(); // as the program shows its windows
 
     QCommandLineParser opciones;
     opciones.setApplicationDescription(QStringLiteral("Builds the user guide of Vexo.Parvu.Trabina."));

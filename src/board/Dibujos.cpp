@@ -159,30 +159,31 @@ void PintarSalir(QPainter& p)
 
 using Pintura = void (*)(QPainter&);
 
-QPixmap Icono(Pintura pintura, qreal proporcion)
+QPixmap Icono(Pintura pintura, qreal proporcion, int lado)
 {
-    QPixmap icono = Lienzo(QSizeF(LadoIcono, LadoIcono), proporcion);
+    QPixmap icono = Lienzo(QSizeF(lado, lado), proporcion);
     if (icono.isNull() || !pintura)
         return icono;
     QPainter pintor(&icono);
     Preparar(pintor);
+    pintor.scale(qreal(lado) / LadoIcono, qreal(lado) / LadoIcono);
     pintura(pintor);
     return icono;
 }
 
 } // namespace
 
-QPixmap DibujoHerramienta(int codigo, qreal proporcion)
+QPixmap DibujoHerramienta(int codigo, qreal proporcion, int lado)
 {
     static const Pintura pinturas[]
         = { PintarHerrApoyo, PintarHerrCarga, PintarHerrNodo, PintarHerrElemento, PintarHerrArea, PintarHerrNuevo };
     const bool conocido = codigo >= 0 && codigo < static_cast<int>(std::size(pinturas));
-    return Icono(conocido ? pinturas[codigo] : nullptr, proporcion);
+    return Icono(conocido ? pinturas[codigo] : nullptr, proporcion, lado);
 }
 
-QPixmap DibujoComando(int indice, qreal proporcion)
+QPixmap DibujoComando(int indice, qreal proporcion, int lado)
 {
     static const Pintura pinturas[] = { PintarCalcular, PintarResultados, PintarAcercade, PintarSalir };
     const bool conocido = indice >= 0 && indice < static_cast<int>(std::size(pinturas));
-    return Icono(conocido ? pinturas[indice] : nullptr, proporcion);
+    return Icono(conocido ? pinturas[indice] : nullptr, proporcion, lado);
 }

@@ -14,17 +14,18 @@
 
 inline constexpr qreal ProporcionDibujos = 2;
 
-// Tool and command icons are drawn on a 32 x 32 grid; the buttons show them
-// smaller, above their caption.
+// Tool and command icons are drawn on a 32 x 32 grid and painted `lado`
+// logical pixels square: the buttons ask for the size they show, so nothing
+// is scaled when a button is painted.
 inline constexpr int LadoIcono = 32;
 
 // Tool codes 0..5: 0 "Apoyo", 1 "Carga", 2 "Nodo", 3 "Elemen", 4 "Area",
 // 5 "Nuevo". An unknown code gives a blank icon of the same size.
-QPixmap DibujoHerramienta(int codigo, qreal proporcion = ProporcionDibujos);
+QPixmap DibujoHerramienta(int codigo, qreal proporcion = ProporcionDibujos, int lado = LadoIcono);
 
 // Command buttons: 0 `Calcular`, 1 `Resultados`, 2 `Acercade`, 3 `Salir`.
 // An unknown index gives a blank icon.
-QPixmap DibujoComando(int indice, qreal proporcion = ProporcionDibujos);
+QPixmap DibujoComando(int indice, qreal proporcion = ProporcionDibujos, int lado = LadoIcono);
 
 // The support symbols `Apoyo(0)` and `Apoyo(1)`: 480 x 480 twips on the board,
 // 32 x 32 px at 15 twips per pixel. The board puts the node's point 240 twips
@@ -53,8 +54,5 @@ inline constexpr int LadoLogo = 64;
 QPixmap DibujoLogo(int indice, qreal proporcion = ProporcionDibujos);
 
 // The application icon at 16, 32, 48, 64, 128 and 256 px; the small sizes
-// drop the inner bars so that the triangle still reads. `Pequenos` gives only
-// the sizes up to 64 px that title bars and task bars show: the two large ones
-// cost most of the painting and are wanted only by window switchers.
-enum class TamanosIcono { Pequenos, Todos };
-QIcon IconoAplicacion(TamanosIcono tamanos = TamanosIcono::Todos);
+// drop the inner bars so that the triangle still reads.
+QIcon IconoAplicacion();

@@ -181,12 +181,10 @@ QPixmap DibujoLogo(int indice, qreal proporcion)
     return dibujo;
 }
 
-QIcon IconoAplicacion(TamanosIcono tamanos)
+QIcon IconoAplicacion()
 {
     QIcon icono;
     for (const int lado : { 16, 32, 48, 64, 128, 256 }) {
-        if (lado > LadoLogo && tamanos == TamanosIcono::Pequenos)
-            break;
         QPixmap dibujo = Lienzo(QSizeF(lado, lado), 1);
         QPainter p(&dibujo);
         Preparar(p);

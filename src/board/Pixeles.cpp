@@ -3,6 +3,7 @@
 #include "board/Tablero.h"
 #include "model/Numeros.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QWidget>
 
@@ -21,4 +22,11 @@ QFont FuenteCompacta()
     QFont fuente(QStringLiteral("Arial"));
     fuente.setPixelSize(11);
     return fuente;
+}
+
+void UsarFuenteAplicacion()
+{
+    QFont fuente = QApplication::font();
+    fuente.setFamily(QStringLiteral("Arial"));
+    QApplication::setFont(fuente);
 }

@@ -90,6 +90,7 @@ private:
     void crearAtajos();
     void OrdenarTabulacion();
     void MostrarInicio();
+    void showEvent(QShowEvent* evento) override;
 
     // What the tools may use.
     Modulo& Modelo() override { return modulo; }

@@ -49,14 +49,26 @@ protected:
     }
 };
 
+// 795 x 735 twips is 53 x 49 px: a 24 px icon leaves the caption its full
+// line, descenders and accents inside the frame.
+constexpr int LadoIconoBoton = 24;
+
+// The icons are painted at the size and density the buttons show them.
+QPixmap IconoHerramienta(int codigo)
+{
+    return DibujoHerramienta(codigo, qApp->devicePixelRatio(), LadoIconoBoton);
+}
+QPixmap IconoComando(int indice)
+{
+    return DibujoComando(indice, qApp->devicePixelRatio(), LadoIconoBoton);
+}
+
 QToolButton* BotonGrafico(
     QToolButton* boton, const QString& caption, const QString& tooltip, const QPixmap& icono, double left)
 {
     boton->setText(caption);
     boton->setIcon(QIcon(icono));
-    // 795 x 735 twips is 53 x 49 px: a 24 px icon leaves the caption its
-    // full line, descenders and accents inside the frame.
-    boton->setIconSize(QSize(24, 24));
+    boton->setIconSize(QSize(LadoIconoBoton, LadoIconoBoton));
     boton->setFont(FuenteCompacta());
     boton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     boton->setAutoRaise(false);
@@ -131,7 +143,7 @@ void Principal::crearHerramientas()
     for (int codigo = 0; codigo < CuantasHerramientas; ++codigo) {
         const DatosHerramienta& dato = TablaHerramientas[codigo];
         QToolButton* boton = BotonGrafico(new BotonHerramienta(Frame1), QString::fromUtf8(dato.caption),
-            QString::fromUtf8(dato.tooltip), DibujoHerramienta(codigo), dato.left);
+            QString::fromUtf8(dato.tooltip), IconoHerramienta(codigo), dato.left);
         boton->setObjectName(QStringLiteral("Herramienta%1").arg(codigo));
         boton->setCheckable(true);
         boton->setEnabled(dato.habilitada);
@@ -144,13 +156,13 @@ void Principal::crearHerramientas()
 void Principal::crearComandos()
 {
     Calcular = BotonGrafico(new QToolButton(Frame1), QStringLiteral("Cálcular"), QStringLiteral("Calcular estructura"),
-        DibujoComando(0), 5400);
+        IconoComando(0), 5400);
     Resultados = BotonGrafico(
-        new QToolButton(Frame1), QStringLiteral("Result"), QStringLiteral("Ver resultados"), DibujoComando(1), 6240);
+        new QToolButton(Frame1), QStringLiteral("Result"), QStringLiteral("Ver resultados"), IconoComando(1), 6240);
     Acercade = BotonGrafico(new QToolButton(Frame1), QStringLiteral("Acerca"),
-        QStringLiteral("Acerca de Vexo.Parvu.Trabina"), DibujoComando(2), 7230);
+        QStringLiteral("Acerca de Vexo.Parvu.Trabina"), IconoComando(2), 7230);
     Salir = BotonGrafico(new QToolButton(Frame1), QStringLiteral("Salir"), QStringLiteral("Finalizar aplicación"),
-        DibujoComando(3), 8070);
+        IconoComando(3), 8070);
     Calcular->setObjectName(QStringLiteral("Calcular"));
     Resultados->setObjectName(QStringLiteral("Resultados"));
     Acercade->setObjectName(QStringLiteral("Acercade"));

@@ -1,11 +1,13 @@
 // The main window's shell commands: the splash at start, the about box and
 // the confirmed exit.
 
+#include "PrimerPintado.h"
 #include "board/Dialogos.h"
 #include "board/Principal.h"
 #include "shell/Acerca.h"
 #include "shell/Inicio.h"
 
+#include <QShowEvent>
 #include <QTimer>
 #include <cstdlib>
 
@@ -21,6 +23,19 @@ void Principal::MostrarInicio()
     // The tick closes the splash; from then on the window holds none.
     connect(inicio->Timer1, &QTimer::timeout, this, [this] { inicio = nullptr; });
     inicio->show();
+}
+
+// The splash fills in its picture and texts once this window has been painted:
+// the student sees the editor as early as possible, and the splash, already up
+// in its colour, is complete a few milliseconds later.
+void Principal::showEvent(QShowEvent* evento)
+{
+    QMainWindow::showEvent(evento);
+    if (inicio && !evento->spontaneous())
+        TrasPrimerPintado(*this, [this] {
+            if (inicio)
+                inicio->MostrarContenido();
+        });
 }
 
 void Principal::Acercade_Click()

@@ -2,6 +2,7 @@
 
 #include "board/Dibujos.h"
 #include "board/Principal.h"
+#include "board/Trazos.h"
 #include "shell/TituloAplicacion.h"
 
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 namespace {
 
 constexpr int IntervaloInicio = 5000; // ms
+constexpr int EsperaContenido = 250; // ms
 const QSize TamanoInicio(540, 320);
 
 const QString TextoTitulo = QStringLiteral("Análisis de cerchas por el método de los nodos (Vexo.Parvu.Trabina)");
@@ -63,6 +65,11 @@ Inicio::Inicio(Principal& dueno)
     setFixedSize(TamanoInicio);
     setWindowTitle(TituloAplicacion);
 
+    // Until its content shows, the window is plain in the picture's top colour.
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Window, Paleta::NocheAlta);
+    setPalette(paleta);
+    setAutoFillBackground(true);
     Imagen1 = new ImagenPresentacion(this);
     Imagen1->setAttribute(Qt::WA_OpaquePaintEvent); // it covers every pixel
     Imagen1->setGeometry(rect());
@@ -70,6 +77,10 @@ Inicio::Inicio(Principal& dueno)
     lblTitulo = Rotulo(this, TextoTitulo, 17, true, QRect(30, 28, 480, 80));
     lblVersion = Rotulo(this, TextoVersion, 11, false, QRect(30, 112, 480, 24));
     lblDerechos = Rotulo(this, TextoDerechos, 8, false, QRect(10, 292, 520, 20));
+    for (QWidget* contenido : std::initializer_list<QWidget*> { Imagen1, lblTitulo, lblVersion, lblDerechos })
+        contenido->setVisible(false);
+    // Should the main window not be painted soon (another desktop, say), the content shows anyway.
+    QTimer::singleShot(EsperaContenido, this, &Inicio::MostrarContenido);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(IntervaloInicio);
@@ -79,6 +90,12 @@ Inicio::Inicio(Principal& dueno)
     connect(Timer1, &QTimer::timeout, this, &Inicio::Timer1_Timer);
     Timer1->start();
     Centrar();
+}
+
+void Inicio::MostrarContenido()
+{
+    for (QWidget* contenido : std::initializer_list<QWidget*> { Imagen1, lblTitulo, lblVersion, lblDerechos })
+        contenido->setVisible(true);
 }
 
 void Inicio::Centrar()

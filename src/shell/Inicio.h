@@ -17,6 +17,10 @@ public:
     // window is visible. Public so that a test can tick without waiting.
     void Timer1_Timer();
 
+    // Shows the picture and the texts over the plain colour the splash opens
+    // with; once is enough, later calls do nothing.
+    void MostrarContenido();
+
     QTimer* Timer1 = nullptr;
     QWidget* Imagen1 = nullptr; // the full-window picture, painted when first shown
     QLabel* lblTitulo = nullptr;
