@@ -83,6 +83,7 @@ struct Apice : Ventana {
     explicit Apice(double fx = 0)
     {
         ArmarCercha(m, { { 0, 0 }, { 2, 0 }, { 1, 1, fx, -1000 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 1, 2);
+        m.Barra(2).Longitud = std::sqrt(2.0); // for its tooltip
         p.Calcular_Click();
     }
 };
@@ -114,6 +115,53 @@ QAction* Copiar(const QWidget* vista)
         if (accion->text() == "Copiar")
             return accion;
     return nullptr;
+}
+
+// Title, button and Arial throughout. Grid columns of 750 twips, bold headings, and the heading column wide enough
+// for them; the loads bold in RGB(0, 128, 64); decimals line up. The tooltips: the equation at C along Y, bars 2
+// (B->C, 135 deg) and 3 (A->C, 45 deg) ending at C, +sin in the grid, written reversed for tension; 1000 N down
+// reads +1000. Both carry -707.1: 2 x 0.70711 x 707.1 = 999.99 against 1000, a residual of -0.01.
+void Aspecto(const Final& f)
+{
+    QCOMPARE(f.windowTitle() + "|" + f.Salir->text(), "Resultado de Trabina V1.0|&Cerrar");
+    for (const QWidget* control : f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QCOMPARE(control->font().family(), "Arial");
+    const QTableWidget* g = f.msfgMatriz;
+    QFont negrita = g->verticalHeader()->font();
+    negrita.setBold(true);
+    QVERIFY(g->verticalHeader()->sizeHint().width() >= qMax(50, QFontMetrics(negrita).horizontalAdvance("Nod Ax")));
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 7; ++j) {
+            const QTableWidgetItem* celda = g->item(i, j);
+            QVERIFY(g->verticalHeaderItem(i)->font().bold() && g->horizontalHeaderItem(j)->font().bold()
+                && g->columnWidth(j) == 50 && celda->font().bold() == (j == 6)
+                && celda->textAlignment() == int(Qt::AlignRight | Qt::AlignVCenter)
+                && (j < 6 || celda->foreground().color() == QColor(0, 128, 64)));
+        }
+    QCOMPARE(g->item(5, 6)->toolTip(), // every cell of the row
+        "Nodo C, ΣFy = 0: −0.707·F2 − 0.707·F3 = 1000\n"
+        "Con la solución: −0.707·(-707.1) − 0.707·(-707.1) = 1000; residuo -0.01\n"
+        "Fuerzas de barra con el signo de la lista: tracción positiva.");
+    QCOMPARE(g->horizontalHeaderItem(1)->toolTip(),
+        "Elem 2: fuerza de la barra 2, del nodo B al nodo C (F2). La matriz la cuenta positiva a compresión; "
+        "las ecuaciones, como la lista, positiva a tracción.");
+    QCOMPARE(f.Elemento->item(1)->toolTip(),
+        "Barra 2: nodos B - C, longitud 1.414 m, ángulo 135°, fuerza -707.1 N (compresión)");
+}
+
+// Copies by Ctrl+C with the list focused, then by "Copiar" in the grid's context menu: each one's text and HTML.
+void Copiar(Final& f, QStringList& copias)
+{
+    f.Elemento->setFocus();
+    QTRY_VERIFY(f.Elemento->hasFocus() && QGuiApplication::focusWindow() == f.windowHandle());
+    QTest::keyClick(f.Elemento, Qt::Key_C, Qt::ControlModifier);
+    for (int i = 0; i < 2; ++i) {
+        const QMimeData* datos = QGuiApplication::clipboard()->mimeData();
+        copias << datos->text() << (datos->hasHtml() ? datos->html() : QString());
+        QGuiApplication::clipboard()->clear();
+        if (i == 0 && f.msfgMatriz->contextMenuPolicy() == Qt::ActionsContextMenu && Copiar(f.msfgMatriz))
+            Copiar(f.msfgMatriz)->trigger();
+    }
 }
 
 } // namespace
@@ -259,34 +307,6 @@ private slots:
         QCOMPARE(d.p.MensajeActual() + Marcas(d.p, false).join(' ') + C(d.p).Panel[1]->toolTip(), Calculada);
     }
 
-    void rejillaYTextos()
-    {
-        Apice d;
-        const auto f = d.p.VentanaResultados();
-        QCOMPARE(LeerFinal(*f).join('\n'), Esperado);
-        QCOMPARE(f->windowTitle() + "|" + f->Salir->text(), "Resultado de Trabina V1.0|&Cerrar");
-        for (const QWidget* control : f->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QCOMPARE(control->font().family(), "Arial");
-        // It opens with Cerrar focused and no cell of the grid marked.
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-        QVERIFY(f->focusWidget() == f->Salir && !f->msfgMatriz->currentIndex().isValid());
-        // Columns of 750 twips, bold headings, and the heading column wide enough for them; the loads bold in
-        // RGB(0, 128, 64); decimals line up.
-        const QTableWidget* g = f->msfgMatriz;
-        QFont negrita = g->verticalHeader()->font();
-        negrita.setBold(true);
-        QVERIFY(g->verticalHeader()->sizeHint().width() >= qMax(50, QFontMetrics(negrita).horizontalAdvance("Nod Ax")));
-        for (int i = 0; i < 6; ++i)
-            for (int j = 0; j < 7; ++j) {
-                const QTableWidgetItem* celda = g->item(i, j);
-                QVERIFY(g->verticalHeaderItem(i)->font().bold() && g->horizontalHeaderItem(j)->font().bold()
-                    && g->columnWidth(j) == 50 && celda->font().bold() == (j == 6)
-                    && celda->textAlignment() == int(Qt::AlignRight | Qt::AlignVCenter)
-                    && (j < 6 || celda->foreground().color() == QColor(0, 128, 64)));
-            }
-    }
-
     // Shown and copied texts take the region's separator. A push of 12.25 N along -X on C too: the load column
     // rounds it half to even, +12.2. The pin takes it back; at C, T2 - T3 = 12.25 / cos 45 and T2 + T3 = -1000 /
     // sin 45; at B, T1 = -T2 cos 45 = (1000 - 12.25) / 2 = 493.875.
@@ -300,26 +320,6 @@ private slots:
             "1\tA - B\t493,9|Apoyo Fijo X: 12,25|0,707|12,2");
         Copiar(f.get())->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), ComoCopia(texto.join('\n')));
-    }
-
-    // The triangle's equation at C along Y: bars 2 (B->C, 135 deg) and 3 (A->C, 45 deg) end at C, +sin in the grid,
-    // written reversed for tension; 1000 N down reads +1000. Both carry -707.1: 2 x 0.70711 x 707.1 = 999.99
-    // against 1000, a residual of -0.01.
-    void ecuacionesEnTooltips()
-    {
-        Apice d;
-        d.m.Barra(2).Longitud = std::sqrt(2.0);
-        d.p.Calcular_Click(); // again, for the results to take the length
-        const auto f = d.p.VentanaResultados();
-        const QString cy = "Nodo C, ΣFy = 0: −0.707·F2 − 0.707·F3 = 1000\n"
-                           "Con la solución: −0.707·(-707.1) − 0.707·(-707.1) = 1000; residuo -0.01\n"
-                           "Fuerzas de barra con el signo de la lista: tracción positiva.";
-        QCOMPARE(f->msfgMatriz->item(5, 6)->toolTip(), cy); // every cell of the row
-        QCOMPARE(f->msfgMatriz->horizontalHeaderItem(1)->toolTip(),
-            "Elem 2: fuerza de la barra 2, del nodo B al nodo C (F2). La matriz la cuenta positiva a compresión; "
-            "las ecuaciones, como la lista, positiva a tracción.");
-        QCOMPARE(f->Elemento->item(1)->toolTip(),
-            "Barra 2: nodos B - C, longitud 1.414 m, ángulo 135°, fuerza -707.1 N (compresión)");
     }
 
     void colocarResaltarYCerrar_data()
@@ -365,22 +365,25 @@ private slots:
     }
 
     // Then a node D and two bars C->D, D->C: 8 = 5 + 3 but D can move across its bars, so the system is singular;
-    // then one more bar: not square. Resultados shows the triangle still, modal over the main window.
+    // then one more bar: not square. Resultados shows the triangle still, modal over the main window, opened with
+    // Cerrar focused and no cell of the grid marked.
     void muestraElUltimoCalculoExitoso()
     {
         Apice d;
         ArmarCercha(d.m, { { 1.5, 2, 0, -300 } }, { { 3, 4 }, { 4, 3 } }, 1, 2);
         d.p.Calcular_Click();
-        QCOMPARE(d.p.MensajeActual(), "Matriz singular, Imposible calcular la cercha");
         ArmarCercha(d.m, {}, { { 1, 4 } }, 1, 2);
         d.p.Calcular_Click();
-        QCOMPARE(d.p.MensajeActual(), "Cercha mal determinada, matriz de cálculo no es cuadrada");
         C(d.p).Barra[4]->Color(Azul); // a marker: bars drawn since are left alone
         QVERIFY(d.Mostrar());
         QPointer<Final> abierta;
+        QStringList copias;
         const QStringList vista = AbrirResultados(d.p, [&](Final& f) {
             abierta = &f;
             QVERIFY(f.isModal() && f.parentWidget() == &d.p);
+            QVERIFY(f.focusWidget() == f.Salir && !f.msfgMatriz->currentIndex().isValid());
+            Aspecto(f);
+            Copiar(f, copias);
             ClicEnLinea(f.Elemento, 0);
             QCOMPARE(d.Colores(), "VCCC00");
         });
@@ -388,41 +391,16 @@ private slots:
         QVERIFY(abierta.isNull()); // destroyed when closed
         // The board still shows the same calculation.
         QCOMPARE(d.Fuerzas().section(' ', 0, 2) + " " + d.Colores(), "500 -707.1 -707.1 TCCC00");
-    }
-
-    // Ctrl+C with the list or the grid focused, and "Copiar" in their context menus: tab-separated text and HTML
-    // tables with headings as th.
-    void copiaResultados_data()
-    {
-        Columnas<QString>("como");
-        for (const char* como : { "Ctrl+C on the list", "menu of the grid" })
-            QTest::newRow(como) << QString(como);
-    }
-    void copiaResultados()
-    {
-        const auto [como] = Datos<QString>("como");
-        Apice d;
-        QVERIFY(d.Mostrar());
-        AbrirResultados(d.p, [&](Final& f) {
-            QWidget* control = como.endsWith("list") ? static_cast<QWidget*>(f.Elemento) : f.msfgMatriz;
-            if (como.startsWith("Ctrl")) {
-                control->setFocus();
-                QTRY_VERIFY(control->hasFocus() && QGuiApplication::focusWindow() == f.windowHandle());
-                QTest::keyClick(control, Qt::Key_C, Qt::ControlModifier);
-            } else if (control->contextMenuPolicy() == Qt::ActionsContextMenu && Copiar(control))
-                Copiar(control)->trigger();
-        });
-        const QMimeData* datos = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(datos && datos->hasText() && datos->hasHtml());
-        QCOMPARE(datos->text(), ComoCopia(Esperado));
-        const QString html = datos->html();
+        // Both copies: tab-separated text and HTML tables with headings as th.
+        QVERIFY(copias.size() == 4 && copias.mid(2) == copias.mid(0, 2));
+        QCOMPARE(copias[0], ComoCopia(Esperado));
         for (const char* fila : { "<tr><th>Barra</th><th>Nodos</th><th>Fuerza</th></tr>",
                  "<tr><td>2</td><td>B - C</td><td>-707.1</td></tr>", "<tr><th>Apoyo Movil Y:</th><td>500.00</td></tr>",
                  "<caption>Matriz de cálculo solucionada</caption>",
                  "<tr><th>Nod Cy</th><td>0</td><td>0.707</td><td>0.707</td><td>0</td><td>0</td><td>0</td>"
                  "<td>1000</td></tr>" })
-            QVERIFY2(html.contains(QString::fromUtf8(fila)), fila);
-        QVERIFY(html.count("<table") == 3 && html.count("<tr>") == 4 + 3 + 7);
+            QVERIFY2(copias[1].contains(QString::fromUtf8(fila)), fila);
+        QVERIFY(copias[1].count("<table") == 3 && copias[1].count("<tr>") == 4 + 3 + 7);
     }
 
     // Ctrl+C in the main window: the board as a picture at the screen's resolution; in a text box of the panel,
