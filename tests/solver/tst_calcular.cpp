@@ -221,24 +221,6 @@ private slots:
         QCOMPARE(d.Fuerzas(), fuerzas.join(' ').replace('.', ','));
     }
 
-    // Bar 3 opened at A: three bars, three nodes, Calcular enabled. Nothing assembled (no rows for node 0) until it
-    // is closed at C; with no load all forces are 0.
-    void barraAbiertaRehusada()
-    {
-        Ventana d;
-        QVERIFY(d.Mostrar());
-        d.Dibujar("N0,0 T1,45 T2,315 S1,3");
-        d.Elegir(HerrBarra);
-        d.Presionar(0, 0);
-        d.Calcular();
-        QCOMPARE(d.p.MensajeActual(), "Termine el elemento que está dibujando antes de calcular la cercha");
-        QVERIFY(!C(d.p).Resultados->isEnabled() && d.m.MatrizInicial == Matriz {});
-        QVERIFY(d.Colores() == "000" && !C(d.p).lbFuerza[1]->EsVisible());
-        d.Presionar(2, 0);
-        d.Calcular();
-        QCOMPARE(d.p.MensajeActual() + " " + d.Fuerzas(), Calculada + " 0 0 0");
-    }
-
     void porque_data()
     {
         Columnas<QString, QString, QString, QStringList>("pasos", "mensaje", "tooltip", "marcas");
@@ -268,6 +250,16 @@ private slots:
         Ventana d;
         QVERIFY(d.Mostrar());
         d.Dibujar(pasos);
+        if (tooltip.endsWith("falta 1 barra")) {
+            // A bar opened at A makes the count: refused while open, nothing assembled (no rows for node 0).
+            d.Elegir(HerrBarra);
+            d.Presionar(0, 0);
+            d.Calcular();
+            QCOMPARE(d.p.MensajeActual(), "Termine el elemento que está dibujando antes de calcular la cercha");
+            QVERIFY(!C(d.p).Resultados->isEnabled() && d.m.MatrizInicial == Matriz {});
+            QVERIFY(d.Colores() == "00000" && !C(d.p).lbFuerza[1]->EsVisible());
+            d.Elegir(HerrNodo); // drops it
+        }
         d.Calcular();
         const QLabel* panel = C(d.p).Panel[1];
         QCOMPARE(panel->text() + "|" + panel->toolTip() + "|" + panel->accessibleDescription(),
