@@ -117,54 +117,54 @@ private slots:
         QCOMPARE(Pixeles(DibujoLogo(0, 1)), Pixeles(icono.pixmap(QSize(64, 64), 1.0))); // the about box's mark
     }
 
-    void punta_data()
-    {
-        Columnas<QPointF, QPointF, QPointF, QPointF, QPointF>("libre", "direccion", "punta", "ala1", "ala2");
-        // Node at (1000, 1000), free end 500 twips away; y grows downward. The tip stands 60 back from the node toward
-        // the free end, the back edge 180 further, its corners 90 to each side.
-        Fila("0 deg: line to the right, pushes left", QPointF(1500, 1000), QPointF(-1, 0), QPointF(1060, 1000),
-            QPointF(1240, 910), QPointF(1240, 1090));
-        Fila("90 deg: line above, pushes down", QPointF(1000, 500), QPointF(0, 1), QPointF(1000, 940),
-            QPointF(910, 760), QPointF(1090, 760));
-        // 53.13 deg, a 3-4-5 line (300, -400): direction (-0.6, 0.8); tip 60 x (0.6, -0.8) = (36, -48) from the node,
-        // back edge at 240 x (0.6, -0.8) = (144, -192), corners 90 x (0.8, 0.6) = (72, 54) to each side.
-        Fila("oblique 3-4-5", QPointF(1300, 600), QPointF(-0.6, 0.8), QPointF(1036, 952), QPointF(1072, 754),
-            QPointF(1216, 862));
-    }
-    // A line of no length has no direction: no head.
+    // Node at (1000, 1000), free end 500 twips away along a 3-4-5 line (300, -400), y growing downward: direction
+    // (-0.6, 0.8). The tip stands 60 back from the node toward the free end, 60 x (0.6, -0.8) = (36, -48); the back
+    // edge 180 further, at 240 x (0.6, -0.8) = (144, -192); its corners 90 x (0.8, 0.6) = (72, 54) to each side. A
+    // line of no length has no direction: no head.
     void punta()
     {
-        const auto [libre, direccion, punta, ala1, ala2]
-            = Datos<QPointF, QPointF, QPointF, QPointF, QPointF>("libre", "direccion", "punta", "ala1", "ala2");
-        const PuntaFlecha f = PuntaCarga(QPointF(1000, 1000), libre);
+        const PuntaFlecha f = PuntaCarga(QPointF(1000, 1000), QPointF(1300, 600));
         QVERIFY(f.hay && !PuntaCarga(QPointF(7, 7), QPointF(7, 7)).hay);
         QCOMPARE(QList({ f.direccion, f.punta, f.ala1, f.ala2, f.base }),
-            QList({ direccion, punta, ala1, ala2, (ala1 + ala2) / 2 }));
+            QList({ QPointF(-0.6, 0.8), QPointF(1036, 952), QPointF(1072, 754), QPointF(1216, 862),
+                QPointF(1144, 808) }));
     }
 
     // 1000 N at node (1605, 2160) drawn at 90 degrees: the line up to (1605, 1660), the head from y 1920 down to its
     // tip at 2100. 50 twips left of the axis (the node's letter stands to the right), past the 75-twip shaft: inside
     // the head near its back edge, outside it near its tip, so the head widens upward and points down onto the node,
-    // whose dot stays in view under the tip. The picture has the board's size in device pixels.
+    // whose dot stays in view under the tip. The picture has the board's size in device pixels; Ctrl+C on the board
+    // copies it at the screen's resolution, and in a text box of the panel that box's text.
     void dibujadaConSuLinea()
     {
         Ventana v;
+        QVERIFY(v.Mostrar() && QTest::qWaitForWindowActive(&v.p));
         v.p.AgregarNodo(3, 1);
         v.Elegir(HerrCarga);
         v.Clic(3, 1);
         v.Escribir("1000|90", true);
-        const auto colores = [&](qreal proporcion) {
-            const QImage imagen = ImagenTablero(*C(v.p).Diagrama, proporcion);
+        const auto colores = [&](const QImage& imagen) {
+            const qreal proporcion = imagen.devicePixelRatio();
             QStringList vistos { QString::number(imagen.width()) + "x" + QString::number(imagen.height()) };
             for (QPointF punto : { QPointF(1555, 1950), QPointF(1555, 2080), QPointF(1605, 1700), QPointF(1605, 2160) })
                 vistos << imagen.pixelColor(int(punto.x() * proporcion / 15), int(punto.y() * proporcion / 15)).name();
-            return vistos.join(' ') + " " + QString::number(imagen.devicePixelRatio());
+            return vistos.join(' ') + " " + QString::number(proporcion);
         };
-        QCOMPARE(colores(1) + "|" + colores(2),
-            "584x406 #008040 #ffffff #008040 #ff0000 1|"
-            "1168x812 #008040 #ffffff #008040 #ff0000 2");
+        Tablero* tablero = C(v.p).Diagrama;
+        tablero->setFocus();
+        QTRY_VERIFY(tablero->hasFocus() && QGuiApplication::focusWindow() == v.p.windowHandle());
+        QTest::keyClick(tablero, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(colores(QGuiApplication::clipboard()->image()) + "|" + colores(ImagenTablero(*tablero, 2)),
+            "584x406 #008040 #ffffff #008040 #ff0000 1|1168x812 #008040 #ffffff #008040 #ff0000 2");
         C(v.p).Fuerza[1]->Visible(false);
-        QCOMPARE(colores(2), "1168x812 #ffffff #ffffff #ffffff #ff0000 2");
+        QCOMPARE(colores(ImagenTablero(*tablero, 2)), "1168x812 #ffffff #ffffff #ffffff #ff0000 2");
+        v.Elegir(HerrNodo);
+        C(v.p).Prin->setText("2.5");
+        C(v.p).Prin->setFocus();
+        QTRY_VERIFY(C(v.p).Prin->hasFocus());
+        C(v.p).Prin->selectAll();
+        QTest::keyClick(C(v.p).Prin, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text() == "2.5" && !QGuiApplication::clipboard()->mimeData()->hasImage());
     }
 };
 
