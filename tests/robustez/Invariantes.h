@@ -8,9 +8,8 @@
 #include <initializer_list>
 #include <type_traits>
 
-// What must hold after any user events: the model consistent and finite, the
-// board showing only what exists at finite places. Each check returns the
-// first violation, or an empty text.
+// What must hold after any user events: the model consistent and finite, the board showing only what exists at finite
+// places. Each check returns the first violation, or an empty text.
 
 namespace invariantes {
 
@@ -59,8 +58,7 @@ template <typename E> bool EnSitioFinito(const E& e)
     return Finitos({ e.item->pos().x(), e.item->pos().y(), r.width(), r.height() });
 }
 
-// Shown elements of one pool: only indexes 1..existentes, at a finite place;
-// with `todos`, every one of them shown.
+// Shown elements of one pool: only indexes 1..existentes, at a finite place; with `todos`, every one of them shown.
 template <typename Pool> QString Mostrados(const Pool& pool, int existentes, const char* nombre, bool todos)
 {
     for (int i = 0; i < int(pool.size()); ++i) {
@@ -94,8 +92,8 @@ inline QString Tablero_(const Principal& p)
     return {};
 }
 
-// The board's accessible description names every node there is and no
-// other: each "Nodo X" and "el nodo X" is followed by a letter of a node.
+// The board's accessible description names every node there is and no other: each "Nodo X" and "el nodo X" is
+// followed by a letter of a node.
 inline QString Descripcion(const Principal& p)
 {
     const QString texto = C(p).Diagrama->accessibleDescription();
@@ -113,8 +111,7 @@ inline QString Descripcion(const Principal& p)
         : QStringLiteral("la descripción del tablero no nombra los %1 nodos: %2").arg(cuantos).arg(texto);
 }
 
-// A displayed number uses the regional decimal separator, never the other one;
-// `decimales` when its pattern always has decimals.
+// A displayed number uses the regional decimal separator, never the other one; `decimales`: its pattern has decimals.
 inline QString Regional(const QString& texto, bool decimales)
 {
     const QString regional = QLocale().decimalPoint();
@@ -124,18 +121,14 @@ inline QString Regional(const QString& texto, bool decimales)
         : QString();
 }
 
-// Force and load labels are only shown, so regional; the data panel is read
-// back as numbers and gets "." only: a comma there is one the user typed.
+// Force and load labels are only shown, so regional; the data panel is read back as numbers and gets "." only: a comma
+// there is one the user typed.
 inline QString Separadores(const Principal& p, const std::array<QString, 2>& tecleados)
 {
-    for (const auto* pool : { &C(p).lbFuerza, &C(p).lbCarga }) {
-        for (const auto& etiqueta : *pool) {
-            const QString error
-                = etiqueta && etiqueta->EsVisible() ? Regional(etiqueta->TextoActual(), false) : QString();
-            if (!error.isEmpty())
-                return error;
-        }
-    }
+    for (const auto* pool : { &C(p).lbFuerza, &C(p).lbCarga })
+        for (const auto& etiqueta : *pool)
+            if (etiqueta && etiqueta->EsVisible() && !Regional(etiqueta->TextoActual(), false).isEmpty())
+                return Regional(etiqueta->TextoActual(), false);
     for (size_t i = 0; i < 2; ++i) {
         const QString texto = (i == 0 ? C(p).Prin : C(p).Angulo)->text();
         if (texto.contains(u',') && texto != tecleados[i])

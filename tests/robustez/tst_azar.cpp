@@ -1,7 +1,6 @@
-// Seeded random user events on the real main window, invariants checked after
-// each. TRABINA_EVENTOS: event count (100000; 20000 with TRABINA_SANITIZADO=1,
-// probar.sh's sanitizer run). TRABINA_SEMILLA: the seed, printed on failure with
-// the event index. TRABINA_REGIONAL: locale name (es_ES; "C" by default). E.g.:
+// Seeded random user events on the real main window, invariants checked after each. TRABINA_EVENTOS: event count
+// (100000; 20000 with TRABINA_SANITIZADO=1, probar.sh's sanitizer run). TRABINA_SEMILLA: the seed, printed on failure
+// with the event index. TRABINA_REGIONAL: locale name (es_ES; "C" by default). E.g.:
 //   TRABINA_EVENTOS=1000000 QT_QPA_PLATFORM=offscreen build/tests/tst_azar
 
 #include "robustez/Invariantes.h"
@@ -19,7 +18,7 @@ constexpr std::uint64_t SemillaFija = 20260607;
 constexpr long EventosNormales = 100000, EventosSanitizados = 20000;
 constexpr long PintarCada = 16; // repaint now and then, so that painting sees every state too
 constexpr long MilisegundosPorEvento = 5; // a generous bound, for QtTest's watchdog
-constexpr size_t Historial = 25;
+constexpr qsizetype Historial = 25;
 
 long Eventos()
 {
@@ -31,19 +30,13 @@ long Eventos()
 
 // Plays one random user event at a time; modal windows are answered from a timer.
 struct Jugador {
-    Jugador(Principal& principal, std::uint64_t semilla)
-        : p(principal)
-        , motor(semilla)
-    {
-    }
-
     Principal& p;
     std::mt19937_64 motor;
-    QString errorModal; // a violation seen while a modal window was open
+    QString errorModal {}; // a violation seen while a modal window was open
     long calculosBien = 0, resultados = 0, nuevos = 0;
-    std::array<QString, 2> tecleados; // Prin and Angulo as typing last left them
+    std::array<QString, 2> tecleados {}; // Prin and Angulo as typing last left them
     bool abierta = false; // whether the last modal window waited for opened
-    std::deque<std::function<QString()>> pendientes; // scripted events
+    std::deque<std::function<QString()>> pendientes {}; // scripted events
 
     int Entero(int desde, int hasta) { return std::uniform_int_distribution<int>(desde, hasta)(motor); }
     double Real(double desde, double hasta) { return std::uniform_real_distribution<double>(desde, hasta)(motor); }
@@ -70,8 +63,8 @@ struct Jugador {
         case 0: return Presionar(true);
         case 1: return Presionar(false);
         case 2: {
-            // Mostly nodes and bars, so the truss grows to the limits; a disabled
-            // button takes no click, as for the user.
+            // Mostly nodes and bars, so the truss grows to the limits; a disabled button takes no click, as for the
+            // user.
             static const std::array Atajos { Qt::Key_P, Qt::Key_G, Qt::Key_O, Qt::Key_E, Qt::Key_R };
             const int h = Elegir({ 15, 15, 35, 30, 5 });
             Pulsar(C(p).Herramienta[size_t(h)], Atajo(Qt::ALT | Atajos[size_t(h)]));
@@ -90,8 +83,7 @@ struct Jugador {
         }
     }
 
-    // A node letter of either case to the board with the focus; Tab,
-    // Shift+Tab or Esc where the focus is.
+    // A node letter of either case to the board with the focus; Tab, Shift+Tab or Esc where the focus is.
     QString Teclado()
     {
         switch (Elegir({ 75, 20, 5 })) {
@@ -209,8 +201,7 @@ struct Jugador {
         Raton(QEvent::MouseButtonRelease, twips, boton, Qt::NoButton, teclas);
     }
 
-    // A pointer move (some dragging, beyond the board's edges too), or a press:
-    // a drawing bar tool aims at nodes more, as its user does.
+    // A pointer move (some dragging, beyond the board's edges too), or a press: a drawing bar tool aims at nodes more.
     QString Presionar(bool mover)
     {
         const bool barra = C(p).HerramientaActual == HerrBarra && C(p).Banderas[Bandera::Armada];
@@ -241,8 +232,7 @@ struct Jugador {
             "presionar en (%g, %g) boton %d teclas %d doble %d", punto.x(), punto.y(), int(boton), teclas, doble);
     }
 
-    // Typed after Ctrl+A or appended, pasted, or a backspace; a character beyond Latin-1
-    // arrives with its text only, as from an input method.
+    // Typed after Ctrl+A or appended, pasted, or a backspace; a character beyond Latin-1 arrives with its text only.
     QString Escribir()
     {
         const bool enPrin = Probable(0.5);
@@ -390,24 +380,23 @@ private slots:
         Principal p(m, Principal::Arranque::SinPresentacion);
         p.show();
         QVERIFY(QTest::qWaitForWindowActive(&p));
-        Jugador jugador(p, semilla);
-        std::deque<QString> historial;
+        Jugador jugador { .p = p, .motor = std::mt19937_64(semilla) };
+        QStringList historial;
         int maxNodos = 0, maxBarras = 0;
         QVERIFY(invariantes::Comprobar(p, jugador.tecleados).isEmpty());
         for (long i = 0; i < eventos; ++i) {
-            historial.push_back(QString::number(i) + QStringLiteral(": ") + jugador.Evento());
+            historial << QString::number(i) + QStringLiteral(": ") + jugador.Evento();
             if (historial.size() > Historial)
-                historial.pop_front();
+                historial.removeFirst();
             if (i % PintarCada == 0)
                 QCoreApplication::processEvents();
             const QString error
                 = jugador.errorModal.isEmpty() ? invariantes::Comprobar(p, jugador.tecleados) : jugador.errorModal;
             if (!error.isEmpty())
-                QFAIL(qPrintable(QString::asprintf("\nsemilla %llu, evento %ld: ", (unsigned long long)semilla, i)
-                    + error
-                    + QString::asprintf("\nrepetir con TRABINA_SEMILLA=%llu TRABINA_EVENTOS=%ld\núltimos eventos:\n  ",
-                        (unsigned long long)semilla, i + 1)
-                    + QStringList(historial.begin(), historial.end()).join(QStringLiteral("\n  "))));
+                QFAIL(qPrintable(QStringLiteral("\nsemilla %1, evento %2: %3\nrepetir con TRABINA_SEMILLA=%1 "
+                                                "TRABINA_EVENTOS=%4\núltimos eventos:\n  %5")
+                                     .arg(QString::number(semilla), QString::number(i), error, QString::number(i + 1),
+                                         historial.join(QStringLiteral("\n  ")))));
             maxNodos = std::max<int>(maxNodos, m.NumNodos);
             maxBarras = std::max<int>(maxBarras, m.NumBarras);
         }
