@@ -72,8 +72,6 @@ QString Barra1(const Ventana& v)
 }
 
 const QString Abierta = "1-0 (0, 0) 0 0 | 3060 540 | «-» 0 0";
-// Ended by a click at (6, 4): the middle, 3 + 2.12 cos 45 = 4.4990664 m and 2.4990664 m, is at 2332.047, 1350.504.
-const QString CerradaEn64 = "1-2 (6, 4) 4.24 45 | 3060 540 | «1» 2332.047 1350.504";
 
 void Cargar(Ventana& v, const QString& textos)
 {
@@ -118,7 +116,6 @@ private slots:
             std::initializer_list<QWidget*> { C(v.p).Datos, C(v.p).Label1, C(v.p).Label2, C(v.p).Prin, C(v.p).Angulo })
             textos << Texto(w);
         QCOMPARE(textos.join('|'), estado + '|' + panel);
-        QVERIFY(C(v.p).HerramientaActual == codigo && C(v.p).Banderas[Bandera::EsperaInicio] == (codigo == HerrBarra));
     }
 
     void nuevoProyecto_data()
@@ -147,7 +144,6 @@ private slots:
         const QString orden = "Apoyo on,Area on,Cálcular off,Result off,Apoyo off,Elemen off,Carga off";
         QCOMPARE(registro.cambios.join(','), si ? orden : "");
         const QString despues = si ? "0 nodos 0 barras 0 cargas, apoyos 0 0, 1 visibles, 245" : antes;
-        QCOMPARE(Cercha(v), despues);
         // Either way the tool is current and armed; the panel, message, size, NodoCarga and matrix stay.
         QCOMPARE(Estado(v.p), QString(si ? "armada h-1" : "armada h5") + " «" + Calculada + "»");
         QCOMPARE(Textos(v.p) + " " + Tamano(v.p), "8 9 10 x 5");
@@ -156,9 +152,8 @@ private slots:
         QCOMPARE(Cercha(v) + v.p.MensajeActual(), despues);
     }
 
-    // Typed and entered with Enter. Done: the size set, released, armed with the panel open; the node placed,
-    // released with the panel off, armed for clicks. Refused, also by a click with the node tool's texts: the tool
-    // and the size stay as they were, nothing drawn.
+    // Typed, then Enter. Done: the size set, the panel open, or the node placed, the panel off; released, armed.
+    // Refused, also by a click with the node tool's texts: the tool and the size as they were, nothing drawn.
     void escrito_data()
     {
         Columnas<int, QString, QString>("herramienta", "textos", "resultado");
@@ -270,7 +265,6 @@ private slots:
         v.Elegir(HerrNodo);
         v.Escribir("7|9");
         v.p.Diagrama_MouseMove({ 0, 0, float(twips.x()), float(twips.y()) });
-        QCOMPARE(Textos(v.p), textos);
         v.p.Diagrama_MouseDown({ 1, 0, 4000, 4000 });
         QCOMPARE(QString("%1 %2 ").arg(v.m.Nodo(1).X).arg(v.m.Nodo(1).Y) + Estado(v.p), textos + " desarmada h-1 «»");
         v.p.Diagrama_MouseMove(En1237); // disarmed: nothing written
@@ -299,7 +293,6 @@ private slots:
                 || item == C(v.p).Apoyo[0]->item || item == C(v.p).Apoyo[1]->item);
         // A further node brings the tool back; the roller cannot go to the fixed support's node nor to empty board.
         v.p.AgregarNodo(2, 2);
-        QCOMPARE(Habilitadas(v.p), "01235 calcular");
         for (QPointF punto : { QPointF(0, 0), QPointF(9, -3) }) {
             v.Elegir(HerrApoyos);
             QCOMPARE(Estado(v.p), "armada h0 «Seleccione el nodo del apoyo movil»");
@@ -317,7 +310,6 @@ private slots:
 
     void medida_data()
     {
-        // alturaDoble: the size tool has set the height.
         Columnas<QPointF, QPointF, QString, bool>("inicio", "fin", "textos", "alturaDoble");
         // 3-4-5 triangles: atan(4/3) = 53.13 degrees.
         Fila("third quadrant", QPointF(4, 5), QPointF(1, 1), "5 233.1", false);
@@ -330,8 +322,8 @@ private slots:
         Fila("vertical up", QPointF(2, 1), QPointF(2, 3), "2 90", false);
         Fila("vertical down", QPointF(2, 3), QPointF(2, 1), "2 270", false);
     }
-    // Open, then closed by a press on node 2 that puts the line on its point; a far pointer before it shows the
-    // texts rewritten. The presses land inside a dot off its point, also at the top edge.
+    // Open, then closed by a press on node 2 that puts the line on its point and rewrites the texts a far pointer left.
+    // The presses land inside a dot off its point, also at the top edge.
     void medida()
     {
         const auto [inicio, fin, textos, alturaDoble]
@@ -346,8 +338,6 @@ private slots:
         v.Elegir(HerrBarra);
         const auto clicEn = [&](QPointF n) { v.p.Diagrama_MouseDown({ 1, 0, Xt(n.x()) + 30, Yt(n.y()) + 20 }); };
         clicEn(inicio);
-        v.Mover(fin.x(), fin.y());
-        QCOMPARE(Textos(v.p), textos);
         v.p.Diagrama_MouseMove({ 0, 0, 8000, 6000 });
         clicEn(fin);
         QCOMPARE(C(v.p).Barra[1]->item->line(), QLineF(Xt(inicio.x()), Yt(inicio.y()), Xt(fin.x()), Yt(fin.y())));
@@ -356,9 +346,8 @@ private slots:
             textos + " 2 " + textos);
     }
 
-    // Real presses, moves and keys. Shift alone, without Ctrl or Alt, keeps a bar open on empty board. Esc drops the
-    // bar being drawn as selecting a tool does, from the board or while typing in the panel, and the tool then waits
-    // for a new start node; with no bar open it does nothing.
+    // Real presses, moves and keys. Shift alone keeps a bar open on empty board; Esc, on the board or in the panel,
+    // drops it as selecting a tool does, the tool waiting for a new start node; with no bar open Esc does nothing.
     void conElRatonYTeclas()
     {
         Ventana v;
@@ -385,12 +374,8 @@ private slots:
         QTest::mouseMove(C(v.p).Diagrama->viewport(), Pixel(Xt(6), Yt(4)));
         v.Presionar(6, 4, Qt::ShiftModifier | Qt::ControlModifier);
         QTest::keyClick(&v.p, Qt::Key_Escape);
-        QCOMPARE(Barra1(v) + Estado(v.p), CerradaEn64 + Cerrada);
-        // Ended: moves and clicks do nothing until the tool is selected again; a closed bar stays.
-        v.Mover(1, 1);
-        v.Clic(3, 1);
-        v.Elegir(HerrNodo);
-        QCOMPARE(Barra1(v) + " " + C(v.p).Prin->text() + QString::number(v.m.NumBarras), CerradaEn64 + " 4.241");
+        // The middle, 3 + 2.12 cos 45 = 4.4990664 m and 2.4990664 m, is at 2332.047, 1350.504.
+        QCOMPARE(Barra1(v) + Estado(v.p), "1-2 (6, 4) 4.24 45 | 3060 540 | «1» 2332.047 1350.504" + Cerrada);
     }
 
     void cierre_data()
@@ -398,7 +383,7 @@ private slots:
         const QString noCabe = "La longitud o el ángulo escrito es demasiado grande";
         const QString fuera = "El elemento queda fuera del alcance del dibujo";
         const QString sinNodos = "No se pueden agregar más de 20 nodos";
-        // textos: typed first, if any; clic: in metres, (0, 0) for Aceptar instead; mensaje: none once closed.
+        // textos: put in the boxes first; clic: in metres, (0, 0) for Aceptar instead; mensaje: none once closed.
         Columnas<int, QString, QPointF, QString, QString>("nodos", "textos", "clic", "barra", "mensaje");
         // Measured between its nodes: length 0, and an angle of 0 rather than the 45 of the last move.
         Fila("click on its own start node", 1, "", QPointF(3, 1), "1-1 (3, 1) 0 0 | 1605 2160 | «1» 1605 2160", "");
@@ -432,8 +417,7 @@ private slots:
         v.Elegir(HerrBarra);
         v.Clic(3, 1);
         v.Mover(6, 4);
-        if (!textos.isEmpty())
-            v.Escribir(textos, clic.isNull());
+        v.Escribir(textos, clic.isNull());
         if (!clic.isNull())
             v.Clic(clic.x(), clic.y());
         QCOMPARE(Barra1(v), barra);
