@@ -27,12 +27,6 @@ inline QPoint Pixel(float x, float y)
 }
 
 inline const QColor Azul(0, 0, 255), Rojo(255, 0, 0), Cero(247, 187, 106), Verde(0, 255, 0);
-// A bar's colour as a letter: C compression (blue), T tension (red), 0 zero force and every bar before a
-// calculation, V selected in the results window.
-inline QChar Letra(const QColor& c)
-{
-    return c == Azul ? 'C' : c == Rojo ? 'T' : c == Cero ? '0' : c == Verde ? 'V' : '?';
-}
 inline const QString Calculada = QStringLiteral("Cercha calculada satisfactoriamente");
 
 // Steps of Dibujar: "N x,y" typed node; "T a,g" bar typed from a at g degrees, length a hair over sqrt 2 (exact
@@ -93,7 +87,8 @@ struct Ventana {
         }
     }
     void Calcular() { QTest::mouseClick(C(p).Calcular, Qt::LeftButton); }
-    // Each bar's force label, blank-separated, and its colour as a letter.
+    // Each bar's force label, blank-separated, and its colour as a letter: C compression (blue), T tension (red), 0
+    // zero force and every bar before a calculation, V selected in the results window.
     QString Fuerzas() const
     {
         QStringList textos;
@@ -104,8 +99,10 @@ struct Ventana {
     QString Colores() const
     {
         QString letras;
-        for (int b = 1; b <= m.NumBarras; ++b)
-            letras += Letra(C(p).Barra[b]->ColorActual());
+        for (int b = 1; b <= m.NumBarras; ++b) {
+            const QColor c = C(p).Barra[b]->ColorActual();
+            letras += c == Azul ? 'C' : c == Rojo ? 'T' : c == Cero ? '0' : c == Verde ? 'V' : '?';
+        }
         return letras;
     }
 };

@@ -1,6 +1,5 @@
-// Tool selection, the new project and the drawing size; nodes, their hit-testing and the node tool; the supports;
-// bars, opened on a node and closed by a click or typed length and angle; the loads. In a comma region: the boxes are
-// read back as numbers, "." in any region; the load labels, only shown, take the region's.
+// Tool selection, new project, drawing size; nodes, their hit-testing, the node tool; supports; bars, opened on a node
+// and closed by a click or typed; loads. In a comma region, as the boxes are read back as numbers, they show ".".
 
 #include "tools/VentanaPrueba.h"
 
@@ -12,7 +11,7 @@ const auto Textos = [](const Principal& p) { return C(p).Prin->text() + " " + C(
 const auto Tamano = [](const Principal& p) {
     return QString("%1 x %2").arg(C(p).coordenadas.AnchoDibujo).arg(C(p).coordenadas.AltoDibujo);
 };
-const EventoPuntero En1237 { 0, 0, 750, 2700 }; // (1.237, 0) m: the node tool writes 1.25 and 0.05
+const EventoPuntero En1237 { 0, 0, 750, 2700 }; // (1.237, 0) m: the node tool writes 1.25 and 0.05, d = 4 and 0
 
 QString Cercha(const Ventana& v)
 {
@@ -73,10 +72,7 @@ QString Barra1(const Ventana& v)
 }
 
 const QString Abierta = "1-0 (0, 0) 0 0 | 3060 540 | «-» 0 0";
-// Ended by a click at (6, 4): the middle, 3 + 2.12 cos 45 = 4.4990664 m and 2.4990664 m, is at 2332.047, 1350.504.
-const QString CerradaEn64 = "1-2 (6, 4) 4.24 45 | 3060 540 | «1» 2332.047 1350.504";
 
-// One load on the node at (3, 1) as the user enters it.
 void Cargar(Ventana& v, const QString& textos)
 {
     v.Elegir(HerrCarga);
@@ -120,7 +116,6 @@ private slots:
             std::initializer_list<QWidget*> { C(v.p).Datos, C(v.p).Label1, C(v.p).Label2, C(v.p).Prin, C(v.p).Angulo })
             textos << Texto(w);
         QCOMPARE(textos.join('|'), estado + '|' + panel);
-        QVERIFY(C(v.p).HerramientaActual == codigo && C(v.p).Banderas[Bandera::EsperaInicio] == (codigo == HerrBarra));
     }
 
     void nuevoProyecto_data()
@@ -146,11 +141,9 @@ private slots:
         QCOMPARE(caja.vista,
             "Vexo.Parvu.Trabina|4|" + QString::number(QMessageBox::Yes | QMessageBox::No)
                 + "|&Sí &No|¿Esta seguro que desea borrar los elementos actuales?");
-        // All on, Calcular and Resultados off, then 0, 3 and 1 off, in that order.
         const QString orden = "Apoyo on,Area on,Cálcular off,Result off,Apoyo off,Elemen off,Carga off";
         QCOMPARE(registro.cambios.join(','), si ? orden : "");
         const QString despues = si ? "0 nodos 0 barras 0 cargas, apoyos 0 0, 1 visibles, 245" : antes;
-        QCOMPARE(Cercha(v), despues);
         // Either way the tool is current and armed; the panel, message, size, NodoCarga and matrix stay.
         QCOMPARE(Estado(v.p), QString(si ? "armada h-1" : "armada h5") + " «" + Calculada + "»");
         QCOMPARE(Textos(v.p) + " " + Tamano(v.p), "8 9 10 x 5");
@@ -159,9 +152,8 @@ private slots:
         QCOMPARE(Cercha(v) + v.p.MensajeActual(), despues);
     }
 
-    // Typed and entered with Enter. Done: the size set, released, armed with the panel open; the node placed,
-    // released with the panel off, armed for clicks. Refused, also by a click with the node tool's texts: the tool
-    // and the size stay as they were, nothing drawn.
+    // Typed, then Enter. Done: the size set, the panel open, or the node placed, the panel off; released, armed.
+    // Refused, also by a click with the node tool's texts: the tool and the size as they were, nothing drawn.
     void escrito_data()
     {
         Columnas<int, QString, QString>("herramienta", "textos", "resultado");
@@ -178,15 +170,10 @@ private slots:
         Fila("zero height", area, "10|0", alto);
         // 1e303 * 2700000 overflows: Y = 0 would have no board point.
         Fila("height whose conversion overflows", area, "10|1e303", alcance);
-        Fila("node at 2.5 and 1", nodo, "2.5|1", "2.5 1 armada h-1 «»");
-        Fila("a comma ends the number", nodo, "2,5|1", "2 1 armada h-1 «»");
-        Fila("no number reads 0", nodo, "equis|1", "0 1 armada h-1 «»");
+        Fila("a comma ends the number, no number reads 0", nodo, "2,5|equis", "2 0 armada h-1 «»");
         const QString fuera = "- armada h2 panel «La posición del nodo está fuera del alcance del dibujo»";
-        // 1e36 * 485 = 4.85e38 twips, past the largest float (3.4e38); (5 - 1e36) * 540 likewise.
+        // 1e36 * 485 = 4.85e38 twips, past the largest float (3.4e38).
         Fila("x past a float", nodo, "1e36|1", fuera);
-        // 1e300 * 4850000 / 1000 is a finite double far past a float: refused before any narrowing.
-        Fila("x far past a float", nodo, "1e300|1", fuera);
-        Fila("x whose conversion is infinite", nodo, "1e305|1", fuera); // 1e305 * 4850000 overflows the double
         Fila("x too large for a double", nodo, "1e400|1", "- armada h2 panel «El número escrito es demasiado grande»");
     }
     void escrito()
@@ -224,14 +211,6 @@ private slots:
         QCOMPARE(C(v.p).lbNodo[3]->item->pos(), QPointF(513.75, 1910));
         QCOMPARE(C(v.p).lbNodo[1]->TextoActual() + C(v.p).lbNodo[3]->TextoActual() + C(v.p).lbNodo[20]->TextoActual(),
             "ACT");
-        // A twenty-first node is refused by a click and by typing; the tool stays as it was.
-        v.Elegir(HerrNodo);
-        v.Escribir("1|1");
-        for (int intento = 0; intento < 2; ++intento) {
-            intento ? QTest::mouseClick(C(v.p).Aceptar, Qt::LeftButton) : v.p.Diagrama_MouseDown(En1237);
-            QCOMPARE(Estado(v.p) + QString::number(v.m.NumNodos),
-                "armada h2 panel «No se pueden agregar más de 20 nodos»20");
-        }
         // Twenty bars from A to B; the twenty-first start click is refused: the tool still waits for a start node.
         for (int i = 0; i < 21; ++i)
             v.Elegir(HerrBarra), v.Clic(0.25, 1), v.Clic(0.5, 1);
@@ -243,7 +222,6 @@ private slots:
     {
         // puntos: "x,y:node found" in board twips.
         Columnas<QPolygonF, QString>("nodos", "puntos");
-        Fila("no nodes", QPolygonF(), "150,2700:0");
         // Node at (0, 0): point (150, 2700), found for 100 < x < 220 and 2650 < y < 2770.
         Fila("strict square", QPolygonF { QPointF(0, 0) },
             "100,2700:0 100.5,2700:1 220,2700:0 219.5,2769.5:1 150,2650:0 150,2650.5:1 150,2770:0");
@@ -271,10 +249,8 @@ private slots:
     void ajusteAlMover_data()
     {
         Columnas<QPointF, QString>("twips", "textos");
-        // t = floor(10 m), d = 100 m - 10 t to even: d > 5 writes (t + 1) / 10, d < 5 writes (10 t + 5) / 100,
-        // d = 5 keeps the text. 750 -> 1.237 m: d = 4 -> 1.25; 2700 -> 0 m: 0.05.
-        Fila("1.237 m and 0 m", QPointF(750, 2700), "1.25 0.05");
-        // 753.825 -> 1.245 m: d = 4.5 goes to even 4 -> 1.25; 2022.29 -> 1.255 m: d = 5.5 to 6 -> 1.3.
+        // t = floor(10 m), d = 100 m - 10 t to even: d > 5 writes (t + 1) / 10, d < 5 (10 t + 5) / 100, d = 5 keeps.
+        // 753.825 -> 1.245 m: d = 4.5 to even 4 -> 1.25; 2022.29 -> 1.255 m: d = 5.5 to 6 -> 1.3.
         Fila("halves to even", QPointF(753.825, 2022.29), "1.25 1.3");
         // 0 -> -0.31 m: t = -4, d = 9 -> -0.3; 2850 -> -0.278 m: t = -3, d = 2 -> -0.25.
         Fila("negative metres", QPointF(0, 2850), "-0.3 -0.25");
@@ -289,7 +265,6 @@ private slots:
         v.Elegir(HerrNodo);
         v.Escribir("7|9");
         v.p.Diagrama_MouseMove({ 0, 0, float(twips.x()), float(twips.y()) });
-        QCOMPARE(Textos(v.p), textos);
         v.p.Diagrama_MouseDown({ 1, 0, 4000, 4000 });
         QCOMPARE(QString("%1 %2 ").arg(v.m.Nodo(1).X).arg(v.m.Nodo(1).Y) + Estado(v.p), textos + " desarmada h-1 «»");
         v.p.Diagrama_MouseMove(En1237); // disarmed: nothing written
@@ -318,7 +293,6 @@ private slots:
                 || item == C(v.p).Apoyo[0]->item || item == C(v.p).Apoyo[1]->item);
         // A further node brings the tool back; the roller cannot go to the fixed support's node nor to empty board.
         v.p.AgregarNodo(2, 2);
-        QCOMPARE(Habilitadas(v.p), "01235 calcular");
         for (QPointF punto : { QPointF(0, 0), QPointF(9, -3) }) {
             v.Elegir(HerrApoyos);
             QCOMPARE(Estado(v.p), "armada h0 «Seleccione el nodo del apoyo movil»");
@@ -327,13 +301,8 @@ private slots:
         }
         v.Presionar(2, 2, {}, Qt::MiddleButton); // it moves to C: 1120 - 240 = 880, 1620 - 190 = 1430
         QCOMPARE(Apoyos(v), "fijo 1 en -90 2510, movil 3 en 880 1430");
-        // A press on a letter or a support symbol acts on the board at that point. Node 4 (0.1, 0.5) is at
-        // (198.5, 2430): its square reaches under A's letter at (150, 2450); A's fixed support spans (-90, 2510)+480.
-        v.p.AgregarNodo(0.1, 0.5);
-        QVERIFY(C(v.p).lbNodo[1]->Contiene(180, 2475) && C(v.p).Apoyo[0]->Contiene(150, 2700));
-        v.Elegir(HerrCarga);
-        QTest::mouseClick(C(v.p).Diagrama->viewport(), Qt::LeftButton, {}, Pixel(180, 2475));
-        QCOMPARE(v.p.Ver().estado.NodoCarga, int16_t(4));
+        // A press on a support symbol acts on the board at that point: A's fixed support spans (-90, 2510)+480.
+        QVERIFY(C(v.p).Apoyo[0]->Contiene(150, 2700));
         v.Elegir(HerrCarga);
         v.Presionar(0, 0);
         QCOMPARE(v.p.Ver().estado.NodoCarga, int16_t(1));
@@ -341,25 +310,20 @@ private slots:
 
     void medida_data()
     {
-        // alturaDoble: the size tool has set the height.
         Columnas<QPointF, QPointF, QString, bool>("inicio", "fin", "textos", "alturaDoble");
-        // 3-4-5 triangles in the four quadrants: atan(4/3) = 53.13 degrees.
-        Fila("second quadrant", QPointF(4, 1), QPointF(1, 5), "5 126.8", false);
+        // 3-4-5 triangles: atan(4/3) = 53.13 degrees.
         Fila("third quadrant", QPointF(4, 5), QPointF(1, 1), "5 233.1", false);
         Fila("fourth quadrant", QPointF(4, 5), QPointF(7, 1), "5 306.8", false);
-        // sqrt(2) = 1.414 cut to 1.41; atan(1) * 1800 / 3.141592 = 450.00008.
-        Fila("diagonal up", QPointF(1, 1), QPointF(2, 2), "1.41 45", false);
-        // atan(-1): -450.00008 goes down to -451, so 180 - 45.1.
+        // sqrt(2) = 1.414 cut to 1.41; atan(-1) * 1800 / 3.141592 = -450.00008 goes down to -451, so 180 - 45.1.
         Fila("short pi, second quadrant", QPointF(2, 1), QPointF(1, 2), "1.41 134.9", false);
-        Fila("horizontal left", QPointF(3, 1), QPointF(1, 1), "2 180", false);
         // sqrt(5) = 2.236 is cut, not rounded; atan(0.5) = 26.56 degrees.
         Fila("length truncated, height set", QPointF(1, 1), QPointF(3, 2), "2.23 26.5", true);
         // Regression: equal x used to leave the previous angle in the box.
         Fila("vertical up", QPointF(2, 1), QPointF(2, 3), "2 90", false);
         Fila("vertical down", QPointF(2, 3), QPointF(2, 1), "2 270", false);
     }
-    // Open, then closed by a press on node 2 that puts the line on its point; a far pointer before it shows the
-    // texts rewritten. The presses land inside a dot off its point, also at the top edge.
+    // Open, then closed by a press on node 2 that puts the line on its point and rewrites the texts a far pointer left.
+    // The presses land inside a dot off its point, also at the top edge.
     void medida()
     {
         const auto [inicio, fin, textos, alturaDoble]
@@ -374,8 +338,6 @@ private slots:
         v.Elegir(HerrBarra);
         const auto clicEn = [&](QPointF n) { v.p.Diagrama_MouseDown({ 1, 0, Xt(n.x()) + 30, Yt(n.y()) + 20 }); };
         clicEn(inicio);
-        v.Mover(fin.x(), fin.y());
-        QCOMPARE(Textos(v.p), textos);
         v.p.Diagrama_MouseMove({ 0, 0, 8000, 6000 });
         clicEn(fin);
         QCOMPARE(C(v.p).Barra[1]->item->line(), QLineF(Xt(inicio.x()), Yt(inicio.y()), Xt(fin.x()), Yt(fin.y())));
@@ -384,9 +346,8 @@ private slots:
             textos + " 2 " + textos);
     }
 
-    // Real presses, moves and keys. Shift alone, without Ctrl or Alt, keeps a bar open on empty board. Esc drops the
-    // bar being drawn as selecting a tool does, from the board or while typing in the panel, and the tool then waits
-    // for a new start node; with no bar open it does nothing.
+    // Real presses, moves and keys. Shift alone keeps a bar open on empty board; Esc, on the board or in the panel,
+    // drops it as selecting a tool does, the tool waiting for a new start node; with no bar open Esc does nothing.
     void conElRatonYTeclas()
     {
         Ventana v;
@@ -413,12 +374,8 @@ private slots:
         QTest::mouseMove(C(v.p).Diagrama->viewport(), Pixel(Xt(6), Yt(4)));
         v.Presionar(6, 4, Qt::ShiftModifier | Qt::ControlModifier);
         QTest::keyClick(&v.p, Qt::Key_Escape);
-        QCOMPARE(Barra1(v) + Estado(v.p), CerradaEn64 + Cerrada);
-        // Ended: moves and clicks do nothing until the tool is selected again; a closed bar stays.
-        v.Mover(1, 1);
-        v.Clic(3, 1);
-        v.Elegir(HerrNodo);
-        QCOMPARE(Barra1(v) + " " + C(v.p).Prin->text() + QString::number(v.m.NumBarras), CerradaEn64 + " 4.241");
+        // The middle, 3 + 2.12 cos 45 = 4.4990664 m and 2.4990664 m, is at 2332.047, 1350.504.
+        QCOMPARE(Barra1(v) + Estado(v.p), "1-2 (6, 4) 4.24 45 | 3060 540 | «1» 2332.047 1350.504" + Cerrada);
     }
 
     void cierre_data()
@@ -426,7 +383,7 @@ private slots:
         const QString noCabe = "La longitud o el ángulo escrito es demasiado grande";
         const QString fuera = "El elemento queda fuera del alcance del dibujo";
         const QString sinNodos = "No se pueden agregar más de 20 nodos";
-        // textos: typed first, if any; clic: in metres, (0, 0) for Aceptar instead; mensaje: none once closed.
+        // textos: put in the boxes first; clic: in metres, (0, 0) for Aceptar instead; mensaje: none once closed.
         Columnas<int, QString, QPointF, QString, QString>("nodos", "textos", "clic", "barra", "mensaje");
         // Measured between its nodes: length 0, and an angle of 0 rather than the 45 of the last move.
         Fila("click on its own start node", 1, "", QPointF(3, 1), "1-1 (3, 1) 0 0 | 1605 2160 | «1» 1605 2160", "");
@@ -460,8 +417,7 @@ private slots:
         v.Elegir(HerrBarra);
         v.Clic(3, 1);
         v.Mover(6, 4);
-        if (!textos.isEmpty())
-            v.Escribir(textos, clic.isNull());
+        v.Escribir(textos, clic.isNull());
         if (!clic.isNull())
             v.Clic(clic.x(), clic.y());
         QCOMPARE(Barra1(v), barra);
@@ -472,43 +428,9 @@ private slots:
         QCOMPARE(C(v.p).Angulo->text(), "180");
     }
 
-    void carga_data()
-    {
-        // extremo: the line's free end from the node, none when refused; rotulo: the label, or the refusal.
-        // 500 twips along (cos, -sin) on the board (y down); the load acts toward the node: Fx -= P cos, Fy -= P sin.
-        Columnas<QString, QPointF, QPointF, QString>("textos", "extremo", "fuerza", "rotulo");
-        Fila("0 degrees, drawn right", "1000|0", QPointF(500, 0), QPointF(-1000, 0), "1000");
-        Fila("text after the number", "12abc|90", QPointF(0, -500), QPointF(0, -12), "12");
-        Fila("regional comma", "2.5|90", QPointF(0, -500), QPointF(0, -2.5), "2,5");
-        const QString noCabe = "La magnitud o el ángulo escrito es demasiado grande";
-        Fila("magnitude beyond a double", "1e400|0", QPointF(), QPointF(), noCabe);
-        // 1e308 degrees times pi overflows: no direction to draw.
-        Fila("angle without direction", "1|1e308", QPointF(), QPointF(), noCabe);
-    }
-    void carga()
-    {
-        const auto [textos, extremo, fuerza, rotulo]
-            = Datos<QString, QPointF, QPointF, QString>("textos", "extremo", "fuerza", "rotulo");
-        Ventana v;
-        v.p.AgregarNodo(3, 1);
-        Cargar(v, textos);
-        // cos 90 and 270 with pi = 3.14159265358979 leave a residue below 1000 * 1e-14.
-        QVERIFY(qAbs(v.m.Nodo(1).Fx - fuerza.x()) < 1e-11 && qAbs(v.m.Nodo(1).Fy - fuerza.y()) < 1e-11);
-        if (extremo.isNull()) {
-            // Nothing drawn or counted; the panel stays open for a corrected text.
-            QCOMPARE(Estado(v.p) + QString::number(v.m.NumCargas), "desarmada h1 panel «" + rotulo + "»0");
-            v.Escribir("3|0", true);
-            QCOMPARE(v.m.NumCargas, int16_t(1));
-            return;
-        }
-        const QLineF linea(1605, 2160, 1605 + extremo.x(), 2160 + extremo.y());
-        const Etiqueta& etiqueta = *C(v.p).lbCarga[1]; // bottom-left on the free end
-        QCOMPARE(Estado(v.p) + QString::number(v.m.NumCargas) + etiqueta.TextoActual(), "desarmada h-1 «»1" + rotulo);
-        QVERIFY(C(v.p).Fuerza[1]->item->line() == linea
-            && etiqueta.item->pos() + QPointF(0, etiqueta.Height()) == linea.p2());
-    }
-
-    void variasCargas()
+    // Each load's line runs 500 twips along (cos, -sin) on the board (y down) and acts toward the node: Fx -= P cos,
+    // Fy -= P sin.
+    void cargas()
     {
         Ventana v;
         v.p.AgregarNodo(3, 1);
@@ -519,12 +441,22 @@ private slots:
         QCOMPARE(Estado(v.p), "desarmada h1 panel «Entre parámetros de la carga»");
         v.Clic(6, 4);
         QCOMPARE(Estado(v.p) + QString::number(v.p.Ver().estado.NodoCarga), "desarmada h1 panel «»1");
+        // Refused: nothing drawn or counted, the panel open for a corrected text. 1e308 degrees times pi overflows.
+        for (const char* textos : { "1e400|0", "1|1e308" }) {
+            v.Escribir(textos, true);
+            QCOMPARE(Estado(v.p) + QString::number(v.m.NumCargas),
+                "desarmada h1 panel «La magnitud o el ángulo escrito es demasiado grande»0");
+        }
         v.Escribir("1000|270", true);
-        Cargar(v, "500|0");
-        // (4.8e-12, 1000) + (-500, -0), each load with its own line and label.
-        QVERIFY(qAbs(v.m.Nodo(1).Fx + 500) < 1e-11 && v.m.Nodo(1).Fy == 1000.0);
-        QCOMPARE(C(v.p).Fuerza[2]->item->line(), QLineF(1605, 2160, 2105, 2160));
-        QCOMPARE(C(v.p).lbCarga[1]->TextoActual() + " " + C(v.p).lbCarga[2]->TextoActual(), "1000 500");
+        Cargar(v, "2.5abc|0"); // read as 2.5; the label, only shown, takes the region's comma
+        // (4.8e-12, 1000) + (-2.5, -0), each load with its own line and label, bottom-left on the line's free end.
+        QVERIFY(qAbs(v.m.Nodo(1).Fx + 2.5) < 1e-11 && v.m.Nodo(1).Fy == 1000.0);
+        QCOMPARE(QList({ C(v.p).Fuerza[1]->item->line(), C(v.p).Fuerza[2]->item->line() }),
+            QList({ QLineF(1605, 2160, 1605, 2660), QLineF(1605, 2160, 2105, 2160) }));
+        const Etiqueta& etiqueta = *C(v.p).lbCarga[2];
+        QCOMPARE(etiqueta.item->pos() + QPointF(0, etiqueta.Height()), QPointF(2105, 2160));
+        QCOMPARE(
+            Estado(v.p) + C(v.p).lbCarga[1]->TextoActual() + " " + etiqueta.TextoActual(), "desarmada h-1 «»1000 2,5");
         // A second 1e308 N the same way would leave Fx infinite for the calculation.
         Cargar(v, "1e308|0");
         Cargar(v, "1e308|0");
