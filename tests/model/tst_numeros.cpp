@@ -71,13 +71,11 @@ private slots:
         FilaLectura("two signs", "--5", 0);
         FilaLectura("bare exponent", "1e+", 1);
         FilaLectura("D is no exponent", "1D5", 1);
-        FilaLectura("hex lower case with blanks", "& h f f", 255);
-        FilaLectura("hex stays non-negative", "&HFFFF", 65535);
+        FilaLectura("hex lower case with blanks, non-negative", "& h f f f f", 65535);
         FilaLectura("hex prefix alone", "&H", 0);
         // 2^53 + 1 lies half-way between 2^53 and 2^53 + 2: even goes to 2^53.
         FilaLectura("hex beyond 53 bits rounds", "&H20000000000001", 9007199254740992.0);
-        FilaLectura("octal", "&o777", 511);
-        FilaLectura("octal stops at 8", "&O18", 1);
+        FilaLectura("octal, stops at 8", "&o7778", 511);
         FilaLectura("unknown prefix", "&X1", 0);
         FilaLectura("sign before a prefix", "-&H10", 0);
         // Largest double: (2^53 - 1) x 2^971, 971 = 4 x 242 + 3.
