@@ -10,62 +10,50 @@ class PruebaDescripcion : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
-    void describir_data();
-    void describir();
-};
-
-void PruebaDescripcion::describir_data()
-{
-    QTest::addColumn<bool>("completa"); // nodes and bars; and supports and loads
-    QTest::addColumn<int>("conFuerza");
-    QTest::addColumn<bool>("coma");
-    QTest::addColumn<QString>("texto");
-    const QString nodos = QStringLiteral(" Nodo A en x 0 m, y 0 m. Nodo B en x 4 m, y 0 m. Nodo C en x 4 m, y 3 m."
-                                         " Nodo D en x 2.5 m, y -1.25 m.");
-    const QString sinFuerza
-        = QStringLiteral(" Barra 1 del nodo A al nodo B. Barra 2 del nodo B al nodo C. Barra 3 del nodo A al nodo C.");
-    const QString abierta = QStringLiteral(" Barra 4 desde el nodo D, sin terminar.");
-    const QString resto = QStringLiteral(" Apoyo fijo en el nodo A. Apoyo móvil en el nodo B."
-                                         " Carga 1 en el nodo C: 1000 N a 270°. Carga 2 en el nodo C: 12.5 N a 180°.");
-    // Stored forces 0, 750 (compression), -1250 (tension); the text shows -Fuerza.
-    const QString conFuerza = QStringLiteral(" Barra 1 del nodo A al nodo B: 0 N, fuerza nula."
-                                             " Barra 2 del nodo B al nodo C: -750 N, compresión."
-                                             " Barra 3 del nodo A al nodo C: 1250 N, tracción.");
-    const QString titulo = QStringLiteral("Plano de la cercha.");
-    const auto fila = [](const char* caso, bool completa, int rotuladas, bool coma, const QString& texto) {
-        QTest::newRow(caso) << completa << rotuladas << coma << texto;
-    };
-    fila("bars before a calculation, the last open", false, 0, false, titulo + nodos + sinFuerza + abierta);
-    // Bar 1's sentence with its force, those of bars 2 and 3 without.
-    fila("force labels on the first bar only", true, 1, false,
-        titulo + nodos + conFuerza.left(conFuerza.indexOf(u'.') + 1) + sinFuerza.mid(sinFuerza.indexOf(u'.') + 1)
-            + abierta + resto);
-    QString regional = titulo + nodos + conFuerza + abierta + resto;
-    for (const char* numero : { "2.5", "1.25", "12.5" })
-        regional.replace(QLatin1String(numero), QString::fromLatin1(numero).replace(u'.', u','));
-    fila("forces by sign, supports and loads, regional comma", true, 3, true, regional);
-}
-
-void PruebaDescripcion::describir()
-{
-    QFETCH(bool, completa);
-    QFETCH(int, conFuerza);
-    QFETCH(bool, coma);
-    QFETCH(QString, texto);
-    QLocale::setDefault(coma ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c());
-    Modulo m;
-    ArmarCercha(m, { { 0, 0 }, { 4, 0 }, { 4, 3 }, { 2.5, -1.25 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 0, 0);
-    m.AgregarBarraRec(4);
-    for (int b = 1; b <= 3; ++b)
-        m.Barra(b).Fuerza = std::array { 0.0, 750.0, -1250.0 }[size_t(b - 1)];
-    if (completa) {
-        m.Apoyos = { 0, 1, 2 };
+    void describir_data()
+    {
+        QTest::addColumn<int>("conFuerza");
+        QTest::addColumn<bool>("coma");
+        QTest::addColumn<QString>("texto");
+        const QString nodos = QStringLiteral(
+            "Plano de la cercha. Nodo A en x 0 m, y 0 m. Nodo B en x 4 m, y 0 m. Nodo C en x 4 m, y 3 m."
+            " Nodo D en x 2.5 m, y -1.25 m.");
+        const QString sinFuerza = QStringLiteral(
+            " Barra 1 del nodo A al nodo B. Barra 2 del nodo B al nodo C. Barra 3 del nodo A al nodo C.");
+        const QString abierta = QStringLiteral(" Barra 4 desde el nodo D, sin terminar.");
+        const QString resto
+            = QStringLiteral(" Apoyo fijo en el nodo A. Apoyo móvil en el nodo B."
+                             " Carga 1 en el nodo C: 1000 N a 270°. Carga 2 en el nodo C: 12.5 N a 180°.");
+        // Stored forces 0, 750 (compression), -1250 (tension); the text shows -Fuerza.
+        const QString conFuerza = QStringLiteral(" Barra 1 del nodo A al nodo B: 0 N, fuerza nula."
+                                                 " Barra 2 del nodo B al nodo C: -750 N, compresión."
+                                                 " Barra 3 del nodo A al nodo C: 1250 N, tracción.");
+        // Bar 1's sentence with its force, those of bars 2 and 3 without.
+        QTest::newRow("force labels on the first bar only") << 1 << false
+                                                            << nodos + conFuerza.left(conFuerza.indexOf(u'.') + 1)
+                + sinFuerza.mid(sinFuerza.indexOf(u'.') + 1) + abierta + resto;
+        QString regional = nodos + conFuerza + abierta + resto;
+        for (const char* numero : { "2.5", "1.25", "12.5" })
+            regional.replace(QLatin1String(numero), QString::fromLatin1(numero).replace(u'.', u','));
+        QTest::newRow("forces by sign, supports and loads, regional comma") << 3 << true << regional;
+    }
+    void describir()
+    {
+        QFETCH(int, conFuerza);
+        QFETCH(bool, coma);
+        QFETCH(QString, texto);
+        QLocale::setDefault(coma ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c());
+        Modulo m;
+        ArmarCercha(m, { { 0, 0 }, { 4, 0 }, { 4, 3 }, { 2.5, -1.25 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 1, 2);
+        m.AgregarBarraRec(4);
+        for (int b = 1; b <= 3; ++b)
+            m.Barra(b).Fuerza = std::array { 0.0, 750.0, -1250.0 }[size_t(b - 1)];
         m.NumCargas = 2;
         m.Cargas[1] = { 3, 1000, 270 };
         m.Cargas[2] = { 3, 12.5, 180 };
+        QCOMPARE(DescribirCercha(m, QStringLiteral("Plano de la cercha"), conFuerza), texto);
     }
-    QCOMPARE(DescribirCercha(m, QStringLiteral("Plano de la cercha"), conFuerza), texto);
-}
+};
 
 QTEST_GUILESS_MAIN(PruebaDescripcion)
 #include "tst_descripcion.moc"

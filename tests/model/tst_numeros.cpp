@@ -46,8 +46,6 @@ private slots:
         QTest::addColumn<double>("valor");
         QTest::addColumn<int>("decimales");
         QTest::addColumn<double>("esperado");
-        // Whole numbers: EnteroPar gives the same.
-        QTest::newRow("-6.5 -> -6") << -6.5 << 0 << -6.0;
         QTest::newRow("tens: 125 -> 120") << 125.0 << -1 << 120.0;
         // 1e307 x 100 overflows: the value comes back, not infinity.
         QTest::newRow("scaling overflows") << 1e307 << 2 << 1e307;
@@ -60,8 +58,6 @@ private slots:
         QFETCH(int, decimales);
         QFETCH(double, esperado);
         QCOMPARE(Exacto(RedondearPar(valor, decimales)), Exacto(esperado));
-        if (decimales == 0)
-            QCOMPARE(Exacto(EnteroPar(valor)), Exacto(esperado));
     }
 
     void leer_data()
@@ -73,17 +69,13 @@ private slots:
         FilaLectura("plus sign", "+3", 3);
         FilaLectura("second point ends the number", "1.2.3", 1.2);
         FilaLectura("two signs", "--5", 0);
-        FilaLectura("negative exponent with blanks", "25 e - 1", 2.5);
         FilaLectura("bare exponent", "1e+", 1);
-        FilaLectura("a word after the number", "12easy", 12);
         FilaLectura("D is no exponent", "1D5", 1);
-        FilaLectura("hex lower case with blanks", "& h f f", 255);
-        FilaLectura("hex stays non-negative", "&HFFFF", 65535);
+        FilaLectura("hex lower case with blanks, non-negative", "& h f f f f", 65535);
         FilaLectura("hex prefix alone", "&H", 0);
         // 2^53 + 1 lies half-way between 2^53 and 2^53 + 2: even goes to 2^53.
         FilaLectura("hex beyond 53 bits rounds", "&H20000000000001", 9007199254740992.0);
-        FilaLectura("octal", "&o777", 511);
-        FilaLectura("octal stops at 8", "&O18", 1);
+        FilaLectura("octal, stops at 8", "&o7778", 511);
         FilaLectura("unknown prefix", "&X1", 0);
         FilaLectura("sign before a prefix", "-&H10", 0);
         // Largest double: (2^53 - 1) x 2^971, 971 = 4 x 242 + 3.
@@ -96,7 +88,6 @@ private slots:
         FilaLectura("underflow reads 0", "1e-400", 0);
         FilaLectura("smallest subnormal", "5e-324", std::numeric_limits<double>::denorm_min());
         FilaLectura("100000 digits", QString(100000, u'1') + "e-99999", 10.0 / 9.0);
-        FilaLectura("100000 zeros after a one", '1' + QString(100000, u'0'), 0, false);
         FilaLectura("exponent of 100000 digits", "1e" + QString(100000, u'9'), 0, false);
         FilaLectura("NUL ends the number", QString::fromUtf16(u"1\0002", 3), 1);
         FilaLectura("no-break space ends the number", QString::fromUtf16(u"1\u00A02"), 1);
@@ -144,15 +135,9 @@ private slots:
         FilaFormato("small", 1e-5, -1, "1E-05");
         // At 15 digits it would be 1.79769313486232E+308, which does not read back.
         FilaFormato("largest double reads back", Mayor, -1, "1.79769313486231E+308");
-        // -0.05 x 10 is -0.5, whose even neighbour is -0.
-        FilaFormato("negative half shows an unsigned zero", -0.05, 1, "0.0");
-        // Exact binary halves: 122.5 -> 122 and 127.5 -> 128, the even neighbour.
-        FilaFormato("half down to even", 12.25, 1, "12.2");
-        FilaFormato("half up to even", 12.75, 1, "12.8");
         // 1.005 is 1.00499999999999989...: 100 times it stays below 100.5.
         FilaFormato("stored just below half", 1.005, 2, "1.00");
         FilaFormato("rounding carries", 9.96, 1, "10.0");
-        FilaFormato("fixed without grouping", -1234567.891, 2, "-1234567.89");
         FilaFormato("fixed keeps every whole digit", 1e20, 2, "100000000000000000000.00");
     }
     // The "." text, the regional text under a comma locale (the same with ","), and under a "." locale.

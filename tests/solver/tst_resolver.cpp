@@ -123,9 +123,8 @@ void CerchaSuelta(Modulo& m, Azar& azar, int nodos)
     m.Apoyos = { 0, int16_t(azar.Entero(1, nodos)), int16_t(azar.Entero(1, nodos)) };
 }
 
-// At every joint the tensions pull it toward the bars' far ends (directions from the node coordinates, not the matrix)
-// and, with the reactions and the load, sum to 0; x is the solution. Joint equilibrium everywhere makes the whole
-// truss's forces and moments balance too.
+// At every joint the tensions (pulling toward the bars' far ends, directions from the node coordinates, not the
+// matrix), the reactions and the load sum to 0; x is the solution. Then the whole truss balances too.
 bool Equilibrada(const Modulo& m, const Eigen::VectorXd& x)
 {
     const int B = m.NumBarras;
@@ -224,9 +223,6 @@ private slots:
         QTest::newRow("node with no bar and no support: all-zero rows")
             << Sistema { { { 1, 0, 2, 1, 5 }, { 0, 1, 1, 2, 6 }, { 0, 0, 0, 0, 0 }, { 0, 0, 0, 0, 0 } }, 3,
                    { 7.5, 7.5 }, 0 };
-        QTest::newRow("only a cosine leftover below")
-            << Sistema { { { 0, 1, 2 }, { Coseno90, 1, 3 } }, 1, { 7.5, 7.5 }, 0 };
-        QTest::newRow("only 0.00004 below") << Sistema { { { 0, 1, 2 }, { 0.00004, 1, 3 } }, 1, { 7.5, 7.5 }, 0 };
     }
     void eliminacion()
     {
@@ -251,8 +247,7 @@ private slots:
                 QVERIFY((i <= n && j <= n + 1) || m.MatrizCalculo[i][j] == 99);
     }
 
-    // The triangle's equations, solved equations and tooltips, and counts of nodes and bars; with "." and, under
-    // Spanish regional settings, with a decimal comma.
+    // The triangle's equations, substitutions and tooltips, and count texts; with "." and with a Spanish comma.
     void textos()
     {
         Modulo m;
@@ -262,14 +257,14 @@ private slots:
         const CalculoResuelto& r = m.Resuelto;
         const auto textos = [&] {
             return QStringList { TextoEcuacion(r, 1), TextoEcuacion(r, 2), TextoEcuacion(r, 3), TextoEcuacion(r, 5),
-                TextoSustitucion(r, 1), TextoSustitucion(r, 4), TextoSustitucion(r, 5), TooltipColumna(r, 5),
-                TooltipColumna(r, 6), TooltipColumna(r, 7), TooltipBarra(r, 1), TooltipBarra(r, 3), TextoConteo(5, 5),
-                TextoConteo(3, 4), TextoConteo(4, 7), TextoConteo(1, 0), TextoConteo(2, 1) };
+                TextoSustitucion(r, 1), TextoSustitucion(r, 4), TooltipColumna(r, 5), TooltipColumna(r, 6),
+                TooltipColumna(r, 7), TooltipBarra(r, 1), TooltipBarra(r, 3), TextoConteo(5, 5), TextoConteo(3, 4),
+                TextoConteo(4, 7), TextoConteo(1, 0), TextoConteo(2, 1) };
         };
         QStringList esperado { "Nodo A, ΣFx = 0: 1·F1 + 0.8·F3 + RAx = 0", "Nodo A, ΣFy = 0: 0.6·F3 + RAy = 500",
             "Nodo B, ΣFx = 0: −1·F1 = 0", // the leftover cosine left out
             "Nodo C, ΣFx = 0: −0.8·F3 = -1000", "Con la solución: 1·0.0 + 0.8·1250.0 + (-1000.00) = 0; residuo 0",
-            "Con la solución: 1·(-750.0) + 750.00 = 0; residuo 0", "Con la solución: −0.8·1250.0 = -1000; residuo 0",
+            "Con la solución: 1·(-750.0) + 750.00 = 0; residuo 0",
             "Fijo Y: reacción vertical del apoyo fijo, en el nodo A (RAy)",
             "Movil Y: reacción vertical del apoyo móvil, en el nodo B (RBy)",
             "Cargas: la carga de cada nodo con el signo cambiado, el lado derecho de las ecuaciones (N)",
@@ -300,19 +295,9 @@ private slots:
         // Both supports at A: the same turn, B(2,0) (0, 2), C(1,1) (-1, 1); / 2.
         QTest::newRow("roller on the pin's node") << Movil { { { 0, 0 }, { 2, 0 }, { 1, 1 } },
             { { 1, 2 }, { 2, 3 }, { 3, 1 } }, 1, 1, { {}, { 0, 1 }, { -0.5, 0.5 } }, 1 };
-        // A rigid, supported triangle; D(1,2) hangs from C(1,1) by one vertical bar and swings sideways: u_D = (1, 0).
-        // AB doubled to make the count.
-        QTest::newRow("one loose joint") << Movil { { { 0, 0 }, { 2, 0 }, { 1, 1 }, { 1, 2 } },
-            { { 1, 2 }, { 2, 3 }, { 3, 1 }, { 3, 4 }, { 1, 2 } }, 1, 2, { {}, {}, {}, { 1, 0 } }, 1 };
         // D with no bar at all: two independent motions, both of D.
         QTest::newRow("node with no bar") << Movil { { { 0, 0 }, { 2, 0 }, { 1, 1 }, { 3, 3 } },
             { { 1, 2 }, { 2, 3 }, { 3, 1 }, { 1, 2 }, { 2, 3 } }, 1, 2, { {}, {}, {}, { 1, 0 } }, 2 };
-        // A(0,0) B(1,0) C(2,0) / D(0,1) E(1,1) F(2,1): the left panel, with both diagonals, held by the supports; the
-        // right has none: BC and EF let C and F only go up or down, CF makes them go together: u_C = u_F = (0, 1).
-        QTest::newRow("braced panel beside an unbraced one")
-            << Movil { { { 0, 0 }, { 1, 0 }, { 2, 0 }, { 0, 1 }, { 1, 1 }, { 2, 1 } },
-                   { { 1, 2 }, { 2, 3 }, { 4, 5 }, { 5, 6 }, { 1, 4 }, { 2, 5 }, { 3, 6 }, { 1, 5 }, { 2, 4 } }, 1, 2,
-                   { {}, {}, { 0, 1 }, {}, {}, { 0, 1 } }, 1 };
         QTest::newRow("three ties through one point")
             << Movil { NodosConcurrentes, BarrasConcurrentes, 1, 2, GiroConcurrente, 1 };
     }
@@ -356,10 +341,9 @@ private slots:
         QCOMPARE(Diferencia(cercano, GiroConcurrente, 1e-3), QString());
     }
 
-    // Sound trusses (angles cut as drawn, or exact) of up to 11 nodes and loose ones with the right count. A sound
-    // truss solves with no mark and no warning. Where the solver solves, its answer is Eigen's to 1e-9 relative, and
-    // Eigen finds the system of full rank; where it refuses, the system is rank-deficient or, by design, every
-    // candidate pivot of the failing column rounds to 0 at 4 decimals in the partly eliminated matrix.
+    // Sound trusses (angles cut or exact, up to 11 nodes) solve with no mark and no warning; loose ones have the right
+    // count. Where the solver solves, Eigen finds full rank and the same answer to 1e-9 relative; where it refuses, the
+    // system is rank-deficient or every candidate pivot of the failing column rounds to 0 at 4 decimals.
     void contraEigen()
     {
         Azar azar { std::mt19937(20240611) };
