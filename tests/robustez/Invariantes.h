@@ -34,15 +34,12 @@ inline QString Modelo(const Principal& p)
         if (!Finitos({ barra.Angulo, barra.Longitud, barra.Fuerza }))
             return QString::asprintf("la barra %d tiene un número no finito", b);
     }
-    for (int n = 1; n <= m.NumNodos; ++n) {
-        const NodoRec& nodo = m.Nodo(n);
-        if (!Finitos({ nodo.X, nodo.Y, nodo.Fx, nodo.Fy }))
+    for (int n = 1; n <= m.NumNodos; ++n)
+        if (const NodoRec& nodo = m.Nodo(n); !Finitos({ nodo.X, nodo.Y, nodo.Fx, nodo.Fy }))
             return QString::asprintf("el nodo %d tiene un número no finito", n);
-    }
-    for (const Matriz* matriz : { &m.MatrizCalculo, &m.MatrizInicial, &m.Resuelto.MatrizInicial }) {
+    for (const Matriz* matriz : { &m.MatrizCalculo, &m.MatrizInicial, &m.Resuelto.MatrizInicial })
         if (!std::all_of(matriz->begin(), matriz->end(), [](const auto& fila) { return Finitos(fila); }))
             return QStringLiteral("una matriz del cálculo tiene un número no finito");
-    }
     if (!Finitos(m.Resuelto.Reacciones))
         return QStringLiteral("una reacción guardada no es finita");
     return {};
@@ -51,10 +48,9 @@ inline QString Modelo(const Principal& p)
 template <typename E> bool EnSitioFinito(const E& e)
 {
     const QRectF r = e.item->sceneBoundingRect();
-    if constexpr (std::is_same_v<E, Linea>) {
+    if constexpr (std::is_same_v<E, Linea>)
         if (!Finitos({ e.X1, e.Y1, e.X2, e.Y2 }))
             return false;
-    }
     return Finitos({ e.item->pos().x(), e.item->pos().y(), r.width(), r.height() });
 }
 
@@ -81,14 +77,12 @@ inline QString Tablero_(const Principal& p)
             Mostrados(C(p).Barra, m.NumBarras, "Barra", true), Mostrados(C(p).lbBarra, m.NumBarras, "lbBarra", false),
             Mostrados(C(p).lbFuerza, m.NumBarras, "lbFuerza", false),
             Mostrados(C(p).Fuerza, m.NumCargas, "Fuerza", true),
-            Mostrados(C(p).lbCarga, m.NumCargas, "lbCarga", true) }) {
+            Mostrados(C(p).lbCarga, m.NumCargas, "lbCarga", true) })
         if (!error.isEmpty())
             return error;
-    }
-    for (int i = 0; i <= 1; ++i) {
+    for (int i = 0; i <= 1; ++i)
         if (C(p).Apoyo[i]->EsVisible() && !EnSitioFinito(*C(p).Apoyo[i]))
             return QString::asprintf("Apoyo(%d) no está en un sitio finito", i);
-    }
     return {};
 }
 

@@ -20,27 +20,24 @@ private slots:
     // described by their tooltip; the three frames named by their title.
     void botonesYMarcos()
     {
-        Modulo m;
-        Principal p(m, Principal::Arranque::SinPresentacion);
-        const QList<QAbstractButton*> botones = p.findChildren<QAbstractButton*>();
+        Dibujante d;
+        const QList<QAbstractButton*> botones = d.p.findChildren<QAbstractButton*>();
         QCOMPARE(botones.size(), 11);
         for (QAbstractButton* boton : botones) {
             QCOMPARE(Leer(boton, QAccessible::Name), boton->text().remove(QLatin1Char('&')));
             QCOMPARE(Leer(boton, QAccessible::Description), boton->toolTip());
         }
-        const QList<QGroupBox*> marcos = p.findChildren<QGroupBox*>();
+        const QList<QGroupBox*> marcos = d.p.findChildren<QGroupBox*>();
         QCOMPARE(marcos.size(), 3);
         for (QGroupBox* marco : marcos)
             QCOMPARE(Leer(marco, QAccessible::Name), marco->title());
-        QVERIFY(!Leer(C(p).Diagrama, QAccessible::Name).isEmpty());
+        QVERIFY(!Leer(C(d.p).Diagrama, QAccessible::Name).isEmpty());
     }
 
-    // A box is named by its caption, a readout by the text it shows, also after the pointer moved (the captions and
-    // texts themselves: tst_herramientas, tst_principal).
+    // A box is named by its caption, a readout by the text it shows, also once the pointer is over the origin
+    // (trasMover; the captions and texts themselves: tst_herramientas, tst_principal).
     void cuadrosYPaneles_data()
     {
-        // control: 0 Prin, 1 Angulo, 2 and 3 the X and Y readouts; trasMover: the name once the pointer is over the
-        // origin.
         Columnas<int, QString, QString, QString>("control", "nombre", "descripcion", "trasMover");
         Fila("Prin", 0, QString("Longitud(m):"), QString("Primer valor de los parámetros"), QString("Longitud(m):"));
         Fila("Angulo", 1, QString("Ángulo(°):"), QString("Segundo valor de los parámetros"), QString("Ángulo(°):"));

@@ -10,23 +10,16 @@
 
 namespace {
 
-// Logical pixels between a caption and the edge of its control: a button's frame is 2 px wide, a heading cell's border
-// 1 px, and one more is air.
-constexpr int MargenBoton = 3;
-constexpr int MargenEncabezado = 2;
-
-// "" when the text painted in `zona` of `control` keeps the margin, else what is wrong with it.
+// "" when the text painted in `zona` of `control` keeps `margenLogico` px from the edge, else what is wrong with it.
 QString Revisar(QWidget* control, const QRect& zona, int margenLogico, const QString& texto)
 {
-    const QPalette original = control->palette();
     QImage pinturas[2];
     for (int i = 0; i < 2; ++i) {
-        QPalette paleta = original;
+        QPalette paleta = control->palette();
         paleta.setColor(QPalette::ButtonText, i ? Qt::white : Qt::black);
         control->setPalette(paleta);
         pinturas[i] = control->grab(zona).toImage().convertToFormat(QImage::Format_ARGB32);
     }
-    control->setPalette(original);
     QRect caja; // in the device pixels of the grab
     for (int y = 0; y < pinturas[0].height(); ++y)
         for (int x = 0; x < pinturas[0].width(); ++x)
@@ -41,12 +34,14 @@ QString Revisar(QWidget* control, const QRect& zona, int margenLogico, const QSt
         caja.width(), caja.height(), zona.width() * escala, zona.height() * escala);
 }
 
+// Shows `ventana` and checks its buttons.
 QStringList RevisarBotones(QWidget* ventana)
 {
-    QStringList fallos;
+    ventana->show();
+    QStringList fallos { QTest::qWaitForWindowExposed(ventana) ? QString() : ventana->objectName() + " not shown" };
     for (QAbstractButton* boton : ventana->findChildren<QAbstractButton*>())
-        if (!boton->text().isEmpty()) // not the grid's corner
-            fallos << Revisar(boton, boton->rect(), MargenBoton, boton->text());
+        if (!boton->text().isEmpty()) // not the grid's corner; a 2 px frame and 1 px of air
+            fallos << Revisar(boton, boton->rect(), 3, boton->text());
     return fallos;
 }
 
@@ -55,23 +50,17 @@ QStringList RevisarBotones(QWidget* ventana)
 class PruebaRotulos : public QObject {
     Q_OBJECT
 private slots:
-    // The buttons of Principal, Acerca and Final, and the headings of a triangle's matrix: Elem 1..3, Fijo X, Fijo Y,
-    // Movil Y, Cargas and Nod Ax..Nod Cy.
+    // The buttons of Principal, Acerca and Final; the headings of a triangle's matrix (Elem 1..3, Fijo X..Nod Cy).
     void sinRecortes()
     {
         QLocale::setDefault(QLocale::c());
         Dibujante d;
-        QVERIFY(d.Mostrar());
         QStringList fallos = RevisarBotones(&d.p);
         Acerca acerca(&d.p);
-        acerca.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&acerca));
         fallos << RevisarBotones(&acerca);
         ArmarCercha(d.m, { { 0, 0 }, { 2, 0 }, { 1, 1, 0, -1000 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 1, 2);
         d.p.Calcular_Click();
         const auto f = d.p.VentanaResultados();
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         fallos << RevisarBotones(f.get());
         for (QHeaderView* cabecera : { f->msfgMatriz->horizontalHeader(), f->msfgMatriz->verticalHeader() }) {
             const bool fila = cabecera->orientation() == Qt::Horizontal;
@@ -81,7 +70,7 @@ private slots:
                 const QRect celda
                     = fila ? QRect(inicio, 0, largo, cabecera->height()) : QRect(0, inicio, cabecera->width(), largo);
                 const QString titulo = cabecera->model()->headerData(i, cabecera->orientation()).toString();
-                fallos << Revisar(cabecera, celda, MargenEncabezado, titulo);
+                fallos << Revisar(cabecera, celda, 2, titulo); // a 1 px border and 1 px of air
             }
         }
         fallos.removeAll(QString());
