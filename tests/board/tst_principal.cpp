@@ -149,8 +149,6 @@ private slots:
         Columnas<QSizeF, QPointF, bool, QString>("tamano", "punto", "coma", "lectura");
         // 2090 twips is 4 m, y = 0 the full 5 m; shown with the region's separator.
         Fila("4 m, top edge, comma region", QSizeF(), QPointF(2090, 0), true, "X(m): 4,10 Y(m): 5,10");
-        // 748.55 twips: 598.55 * 10 / 4850 = 1.234 m.
-        Fila("1.234 m shows 1.30", QSizeF(), QPointF(748.55, 2700), false, "X(m): 1.30 Y(m): 0.10");
         // x = 0 is -0.31 m, y = 2835 is -0.25 m.
         Fila("outside the drawing area", QSizeF(), QPointF(0, 2835), false, "X(m): -0.30 Y(m): -0.20");
         // A size set by the tool: 150 + 4 * 4850 / 8 = 2575 is 4 m; y = 0 is the full 4.2 m.
