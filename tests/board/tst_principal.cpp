@@ -151,6 +151,9 @@ private slots:
         Fila("4 m, top edge, comma region", QSizeF(), QPointF(2090, 0), true, "X(m): 4,10 Y(m): 5,10");
         // x = 0 is -0.31 m, y = 2835 is -0.25 m.
         Fila("outside the drawing area", QSizeF(), QPointF(0, 2835), false, "X(m): -0.30 Y(m): -0.20");
+        // 489.5 is 0.7 m, y = 161.5 is 4.7 m, held as the 32-bit 0.69999999 and 4.6999998: times 10 in 32 bits they
+        // round to 7 and 47, so the next tenths are 0.8 and 4.8 (0.7 and 4.7 in double).
+        Fila("32-bit tenths", QSizeF(), QPointF(489.5, 161.5), false, "X(m): 0.80 Y(m): 4.80");
         // A size set by the tool: 150 + 4 * 4850 / 8 = 2575 is 4 m; y = 0 is the full 4.2 m.
         Fila("8 m x 4.2 m set", QSizeF(8, 4.2), QPointF(2575, 0), false, "X(m): 4.10 Y(m): 4.30");
     }
