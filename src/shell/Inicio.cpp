@@ -77,8 +77,7 @@ Inicio::Inicio(Principal& dueno)
     lblTitulo = Rotulo(this, TextoTitulo, 17, true, QRect(30, 28, 480, 80));
     lblVersion = Rotulo(this, TextoVersion, 11, false, QRect(30, 112, 480, 24));
     lblDerechos = Rotulo(this, TextoDerechos, 8, false, QRect(10, 292, 520, 20));
-    for (QWidget* contenido : std::initializer_list<QWidget*> { Imagen1, lblTitulo, lblVersion, lblDerechos })
-        contenido->setVisible(false);
+    VerContenido(false);
     // Should the main window not be painted soon (another desktop, say), the content shows anyway.
     QTimer::singleShot(EsperaContenido, this, &Inicio::MostrarContenido);
 
@@ -94,8 +93,13 @@ Inicio::Inicio(Principal& dueno)
 
 void Inicio::MostrarContenido()
 {
+    VerContenido(true);
+}
+
+void Inicio::VerContenido(bool visible)
+{
     for (QWidget* contenido : std::initializer_list<QWidget*> { Imagen1, lblTitulo, lblVersion, lblDerechos })
-        contenido->setVisible(true);
+        contenido->setVisible(visible);
 }
 
 void Inicio::Centrar()

@@ -29,5 +29,6 @@ public:
 
 private:
     void Centrar();
+    void VerContenido(bool visible);
     Principal& principal;
 };
