@@ -13,7 +13,7 @@ shift $(( $# > 2 ? 2 : $# )) || true
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 
 # qt6-translations-l10n: Qt's own Spanish texts (dialog buttons, context menus).
-paquetes=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libeigen3-dev
+paquetes=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libeigen3-dev libfontconfig-dev
           fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 if [ "$modo" = pruebas ]; then
     paquetes+=(clang-format-14 xvfb xauth x11-utils openbox scrot netpbm desktop-file-utils appstream lintian clang libclang-rt-14-dev libbenchmark-dev gcovr poppler-utils)

@@ -4,6 +4,7 @@
 #include "board/Pixeles.h"
 #include "board/Principal.h"
 #include "model/Modulo.h"
+#include "shell/Precarga.h"
 #include "shell/TituloAplicacion.h"
 #include "shell/Traduccion.h"
 
@@ -11,7 +12,11 @@
 
 int main(int argc, char* argv[])
 {
+    // Work Qt would do later on this thread starts now on a second core.
+    std::jthread fuentes = PrecargarFuentes();
     QApplication aplicacion(argc, argv);
+    fuentes.join();
+    const std::jthread imagenes = PrecargarImagenes();
     QApplication::setApplicationName(TituloAplicacion);
     UsarFuenteAplicacion();
     Modulo modulo;
