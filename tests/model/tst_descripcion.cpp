@@ -9,11 +9,17 @@
 class PruebaDescripcion : public QObject {
     Q_OBJECT
 private slots:
-    void describir_data()
+    // Force labels on the first bar only; then on every bar under a regional comma.
+    void describir()
     {
-        QTest::addColumn<int>("conFuerza");
-        QTest::addColumn<bool>("coma");
-        QTest::addColumn<QString>("texto");
+        Modulo m;
+        ArmarCercha(m, { { 0, 0 }, { 4, 0 }, { 4, 3 }, { 2.5, -1.25 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 1, 2);
+        m.AgregarBarraRec(4);
+        for (int b = 1; b <= 3; ++b)
+            m.Barra(b).Fuerza = std::array { 0.0, 750.0, -1250.0 }[size_t(b - 1)];
+        m.NumCargas = 2;
+        m.Cargas[1] = { 3, 1000, 270 };
+        m.Cargas[2] = { 3, 12.5, 180 };
         const QString nodos = QStringLiteral(
             "Plano de la cercha. Nodo A en x 0 m, y 0 m. Nodo B en x 4 m, y 0 m. Nodo C en x 4 m, y 3 m."
             " Nodo D en x 2.5 m, y -1.25 m.");
@@ -25,29 +31,15 @@ private slots:
         const QString conFuerza = QStringLiteral(" Barra 1 del nodo A al nodo B: 0 N, fuerza nula."
                                                  " Barra 2 del nodo B al nodo C: -750 N, compresión."
                                                  " Barra 3 del nodo A al nodo C: 1250 N, tracción.");
-        QTest::newRow("force labels on the first bar only") << 1 << false
-                                                            << nodos + conFuerza.left(conFuerza.indexOf(u'.') + 1)
-                + " Barra 2 del nodo B al nodo C. Barra 3 del nodo A al nodo C." + abierta + resto;
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(DescribirCercha(m, QStringLiteral("Plano de la cercha"), 1),
+            nodos + conFuerza.left(conFuerza.indexOf(u'.') + 1)
+                + " Barra 2 del nodo B al nodo C. Barra 3 del nodo A al nodo C." + abierta + resto);
         QString regional = nodos + conFuerza + abierta + resto;
         for (const char* numero : { "2.5", "1.25", "12.5" })
             regional.replace(QLatin1String(numero), QString::fromLatin1(numero).replace(u'.', u','));
-        QTest::newRow("forces by sign, supports and loads, regional comma") << 3 << true << regional;
-    }
-    void describir()
-    {
-        QFETCH(int, conFuerza);
-        QFETCH(bool, coma);
-        QFETCH(QString, texto);
-        QLocale::setDefault(coma ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c());
-        Modulo m;
-        ArmarCercha(m, { { 0, 0 }, { 4, 0 }, { 4, 3 }, { 2.5, -1.25 } }, { { 1, 2 }, { 2, 3 }, { 1, 3 } }, 1, 2);
-        m.AgregarBarraRec(4);
-        for (int b = 1; b <= 3; ++b)
-            m.Barra(b).Fuerza = std::array { 0.0, 750.0, -1250.0 }[size_t(b - 1)];
-        m.NumCargas = 2;
-        m.Cargas[1] = { 3, 1000, 270 };
-        m.Cargas[2] = { 3, 12.5, 180 };
-        QCOMPARE(DescribirCercha(m, QStringLiteral("Plano de la cercha"), conFuerza), texto);
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        QCOMPARE(DescribirCercha(m, QStringLiteral("Plano de la cercha"), 3), regional);
     }
 };
 

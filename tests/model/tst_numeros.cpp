@@ -29,11 +29,6 @@ void FilaLectura(const char* caso, const QString& texto, double valor, bool cabe
     QTest::newRow(caso) << texto << valor << cabe;
 }
 
-void FilaFormato(const char* caso, double valor, int decimales, const char* texto)
-{
-    QTest::newRow(caso) << valor << decimales << QString::fromLatin1(texto);
-}
-
 } // namespace
 
 class TstNumeros : public QObject {
@@ -41,23 +36,13 @@ class TstNumeros : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void redondear_data()
-    {
-        QTest::addColumn<double>("valor");
-        QTest::addColumn<int>("decimales");
-        QTest::addColumn<double>("esperado");
-        QTest::newRow("tens: 125 -> 120") << 125.0 << -1 << 120.0;
-        // 1e307 x 100 overflows: the value comes back, not infinity.
-        QTest::newRow("scaling overflows") << 1e307 << 2 << 1e307;
-        // x 100 needs steps of 64 as a double; dividing back would give ...334.
-        QTest::newRow("no digits that far down") << 3333333333333333.5 << 2 << 3333333333333333.5;
-    }
     void redondear()
     {
-        QFETCH(double, valor);
-        QFETCH(int, decimales);
-        QFETCH(double, esperado);
-        QCOMPARE(Exacto(RedondearPar(valor, decimales)), Exacto(esperado));
+        QCOMPARE(Exacto(RedondearPar(125, -1)), Exacto(120)); // 12.5 tens: to even, 12
+        // 1e307 x 100 overflows: the value comes back, not infinity.
+        QCOMPARE(Exacto(RedondearPar(1e307, 2)), Exacto(1e307));
+        // x 100 needs steps of 64 as a double; dividing back would give ...334.
+        QCOMPARE(Exacto(RedondearPar(3333333333333333.5, 2)), Exacto(3333333333333333.5));
     }
 
     void leer_data()
@@ -127,18 +112,18 @@ private slots:
         QTest::addColumn<double>("valor");
         QTest::addColumn<int>("decimales"); // -1: the general format
         QTest::addColumn<QString>("texto"); // with "."
-        FilaFormato("fifteen whole digits", 1e14, -1, "100000000000000");
-        FilaFormato("sixteen whole digits", 1e15, -1, "1E+15");
+        QTest::newRow("fifteen whole digits") << 1e14 << -1 << QString("100000000000000");
+        QTest::newRow("sixteen whole digits") << 1e15 << -1 << QString("1E+15");
         // 999999999999999.875 rounds to 1000000000000000: sixteen digits again.
-        FilaFormato("rounding carries into the exponent form", 999999999999999.9, -1, "1E+15");
-        FilaFormato("small without exponent", 0.0001, -1, "0.0001");
-        FilaFormato("small", 1e-5, -1, "1E-05");
+        QTest::newRow("rounding carries into the exponent form") << 999999999999999.9 << -1 << QString("1E+15");
+        QTest::newRow("small without exponent") << 0.0001 << -1 << QString("0.0001");
+        QTest::newRow("small") << 1e-5 << -1 << QString("1E-05");
         // At 15 digits it would be 1.79769313486232E+308, which does not read back.
-        FilaFormato("largest double reads back", Mayor, -1, "1.79769313486231E+308");
+        QTest::newRow("largest double reads back") << Mayor << -1 << QString("1.79769313486231E+308");
         // 1.005 is 1.00499999999999989...: 100 times it stays below 100.5.
-        FilaFormato("stored just below half", 1.005, 2, "1.00");
-        FilaFormato("rounding carries", 9.96, 1, "10.0");
-        FilaFormato("fixed keeps every whole digit", 1e20, 2, "100000000000000000000.00");
+        QTest::newRow("stored just below half") << 1.005 << 2 << QString("1.00");
+        QTest::newRow("rounding carries") << 9.96 << 1 << QString("10.0");
+        QTest::newRow("fixed keeps every whole digit") << 1e20 << 2 << QString("100000000000000000000.00");
     }
     // The "." text, the regional text under a comma locale (the same with ","), and under a "." locale.
     void formato()

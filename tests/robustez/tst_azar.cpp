@@ -63,8 +63,7 @@ struct Jugador {
         case 0: return Presionar(true);
         case 1: return Presionar(false);
         case 2: {
-            // Mostly nodes and bars, so the truss grows to the limits; a disabled button takes no click, as for the
-            // user.
+            // Mostly nodes and bars, so the truss fills up; a disabled button takes no click, as for the user.
             static const std::array Atajos { Qt::Key_P, Qt::Key_G, Qt::Key_O, Qt::Key_E, Qt::Key_R };
             const int h = Elegir({ 15, 15, 35, 30, 5 });
             Pulsar(C(p).Herramienta[size_t(h)], Atajo(Qt::ALT | Atajos[size_t(h)]));
