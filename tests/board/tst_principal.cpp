@@ -32,11 +32,10 @@ QString Vista(const Principal& p)
         v += "[" + caja->selectedText() + "]";
     const Modulo& m = p.Ver().modulo;
     const QGraphicsEllipseItem& anillo = *p.Ver().elementos.Resalte;
-    for (int n = 1; n <= m.NumNodos; ++n) {
-        const QGraphicsEllipseItem& punto = *C(p).Nodo[n]->item;
-        if (anillo.isVisible() && QLineF(anillo.rect().center(), punto.mapToScene(punto.rect().center())).length() < 1)
+    for (int n = 1; n <= m.NumNodos; ++n)
+        if (anillo.isVisible()
+            && QLineF(anillo.rect().center(), C(p).Nodo[n]->item->sceneBoundingRect().center()).length() < 1)
             anillado = LetraNodo(n);
-    }
     for (int b = 1; b <= m.NumBarras; ++b)
         barras += LetraNodo(m.Barra(b).NodoInicial) + LetraNodo(m.Barra(b).NodoFinal) + " ";
     return QStringList(
@@ -83,7 +82,6 @@ private slots:
             { C(p).Diagrama1, "Diagrama de la Cercha", nullptr, true, QRect(120, 2070, 9015, 6450) },
             { C(p).Diagrama, "", "Plano de la cercha", true, QRect(120, 240, 8760, 6090) },
         };
-        // A button's tooltip ends in its key.
         for (const auto& [control, texto, ayuda, habilitado, twips] : controles) {
             QCOMPARE(Texto(control), QString::fromUtf8(texto));
             QCOMPARE(ayuda ? control->toolTip() : QString(), QString::fromUtf8(ayuda));
@@ -214,7 +212,6 @@ private slots:
             "Prin[2] - 3 @@ 0 | armada h2 panel «Selección la ubicación del nuevo nodo»");
         Fila("letter with no node does nothing", "<Alt+E>d",
             "Diagrama - 3 @@ 0 | armada h3 «Seleccione nodo de inicio:»");
-        Fila("lower case picks a bar's start and end", "<Alt+E>bc", "Diagrama - 3 BC @@ 0 | desarmada h-1 «»");
         Fila("upper case picks the supports", "<Alt+P><Shift+A><Shift+C>", "Diagrama - 3 AC 0 | desarmada h-1 «»");
         Fila("load node ringed, magnitude box focused", "<Alt+G>b",
             "Prin[2] B 3 @@ 0 | desarmada h1 panel «Entre parámetros de la carga»");
@@ -242,17 +239,15 @@ private slots:
         QCOMPARE(cadena.join(' '),
             "Herramienta5 Herramienta2 Herramienta0 Herramienta3 Herramienta1 Acercade Salir Diagrama Herramienta5");
         // The board's focus frame: highlight-coloured dots along its left edge, only while it has the focus.
-        const auto marco = [&] {
+        const QRgb resalte = C(v.p).Diagrama->palette().color(QPalette::Highlight).rgb();
+        int puntos[2] = {}; // without the focus, then with it
+        for (int& cuantos : puntos) {
             const QImage imagen = C(v.p).Diagrama->viewport()->grab().toImage();
-            const QRgb resalte = C(v.p).Diagrama->palette().color(QPalette::Highlight).rgb();
-            int puntos = 0;
             for (int y = 0; y < imagen.height(); ++y)
-                puntos += imagen.pixel(1, y) == resalte;
-            return puntos;
-        };
-        QCOMPARE(marco(), 0);
-        C(v.p).Diagrama->setFocus();
-        QVERIFY2(marco() > 50, qPrintable(QString::number(marco())));
+                cuantos += imagen.pixel(1, y) == resalte;
+            C(v.p).Diagrama->setFocus();
+        }
+        QVERIFY2(puntos[0] == 0 && puntos[1] > 50, qPrintable(QString::number(puntos[1])));
     }
 
     // The guide's worked example: forces and reactions from its hand calculation.
@@ -267,9 +262,7 @@ private slots:
         for (const char* barra : { "ab", "bc", "de", "ef", "ad", "be", "cf", "ae", "bf" })
             Teclear(v.p, "<Alt+E>" + QString::fromLatin1(barra));
         Teclear(v.p, "<Alt+P>ac<Alt+G>e1000<Tab>90<Enter><Alt+G>d400<Tab>180<Alt+A><F5>");
-        QCOMPARE(v.p.MensajeActual(), "Cercha calculada satisfactoriamente");
-        QCOMPARE(v.Fuerzas(), "700 0 -400 -700 0 -700 -700 -424.3 989.9");
-        // F6 opens the results modal; they are read there and Esc closes them.
+        QCOMPARE(v.p.MensajeActual() + " " + v.Fuerzas(), Calculada + " 700 0 -400 -700 0 -700 -700 -424.3 989.9");
         QStringList reacciones;
         AlAbrirse<Final> abierta([&](Final* f) {
             reacciones = LeerFinal(*f).mid(v.m.NumBarras + 2, 3);
