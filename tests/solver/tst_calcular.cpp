@@ -1,8 +1,6 @@
-// Whole trusses drawn and calculated in the real window vs hand results (T the shown tension); why a truss will not
-// solve: the mechanism ringed, the count in the tooltip, the near-mechanism warning. The results window for trusses
-// written into the model: grid, list, reactions, placement, highlight, closing, its copy.
+// Trusses drawn and calculated in the real window against hand results (T the shown tension); why one will not solve
+// (the mechanism ringed, the count in the tooltip, the near-mechanism warning); the results window and its copies.
 
-#include "solver/CasiMecanismo.h"
 #include "solver/Cercha.h"
 #include "tools/VentanaPrueba.h"
 
@@ -11,22 +9,20 @@
 
 namespace {
 
-// Every joint balances shown tensions, loads and reactions (0.05 a force, 0.005 a reaction label).
+// Every joint balances the shown tensions (pulling it toward the bars' far ends), loads and reactions, to 0.05 a
+// force and 0.005 a reaction label.
 QString Desequilibrio(const Ventana& d, const QStringList& reacciones)
 {
     const Modulo& m = d.m;
-    double R[3];
-    for (int i = 0; i < 3; ++i)
-        R[i] = LeerNumero(reacciones[i]).valor;
+    const auto R = [&](int i) { return LeerNumero(reacciones[i]).valor; };
     for (int k = 1; k <= m.NumNodos; ++k) {
         const bool fijo = k == m.Apoyos[1], rodillo = k == m.Apoyos[2];
-        double sx = m.Nodo(k).Fx + (fijo ? R[0] : 0), sy = m.Nodo(k).Fy + (fijo ? R[1] : 0) + (rodillo ? R[2] : 0);
+        double sx = m.Nodo(k).Fx + (fijo ? R(0) : 0), sy = m.Nodo(k).Fy + (fijo ? R(1) : 0) + (rodillo ? R(2) : 0);
         double margen = 1e-6 + (fijo ? 0.01 : 0) + (rodillo ? 0.005 : 0);
         for (int b = 1; b <= m.NumBarras; ++b) {
             const BarraRec& barra = m.Barra(b);
             if (barra.NodoInicial != k && barra.NodoFinal != k)
                 continue;
-            // A tension pulls the joint toward the bar's other end.
             const double t = LeerNumero(d.Fuerzas().section(' ', b - 1, b - 1)).valor,
                          rad = (barra.Angulo + (barra.NodoInicial == k ? 0 : 180)) * 3.14159265358979 / 180;
             sx += t * std::cos(rad);
@@ -74,7 +70,6 @@ const QString Esperado
           "Nod Cx\t0\t-0.707\t0.707\t0\t0\t0\t0", "Nod Cy\t0\t0.707\t0.707\t0\t0\t0\t1000" }
           .join('\n');
 
-// The copy's layout: a tab after the list's heading words and the reactions' colons.
 QString ComoCopia(const QString& texto)
 {
     return QString(texto).replace("Barra       Nodos       Fuerza", "Barra\tNodos\tFuerza").replace(": ", ":\t") + '\n';
@@ -188,11 +183,8 @@ private slots:
         for (int b = 1; b <= B; ++b) {
             const QString t = fuerzas[b - 1];
             QCOMPARE(r[b],
-                QString("%1\t%2 - %3\t%4")
-                    .arg(b)
-                    .arg(LetraNodo(d.m.Barra(b).NodoInicial), LetraNodo(d.m.Barra(b).NodoFinal),
-                        t.contains(u'.') ? t : t + ".0"));
-            // After the bar's number, bottom edges aligned, in front.
+                QString::number(b) + '\t' + LetraNodo(d.m.Barra(b).NodoInicial) + " - "
+                    + LetraNodo(d.m.Barra(b).NodoFinal) + '\t' + (t.contains(u'.') ? t : t + ".0"));
             const Etiqueta &numero = *C(d.p).lbBarra[b], &fuerza = *C(d.p).lbFuerza[b];
             QVERIFY(fuerza.EsVisible() && fuerza.item->zValue() > numero.item->zValue());
             QCOMPARE(fuerza.Left(), numero.Left() + numero.Width());
@@ -223,7 +215,7 @@ private slots:
         // degree, as the bar tool stores them, it solves.
         Fila("ties through one point, angles cut: solves, warns",
             "N0,1 N6,1 N3,0 N1,3.2 N4.25,3.75 N2.7,3.9 B1,2 B2,3 B1,3 B4,5 B5,6 B4,6 B1,4 B2,5 B3,6 S1,2 C6,180",
-            Calculada, AvisoCasiMecanismo, QStringList { "D", "E", "F" });
+            Calculada, "la cercha es casi un mecanismo; revise los nodos marcados", QStringList { "D", "E", "F" });
     }
     // The marks and the explanation go at the next board press, tool selection or calculation.
     void porque()
