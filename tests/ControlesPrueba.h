@@ -62,7 +62,6 @@ struct Controles {
     std::array<QLabel*, 4> Panel {};
 };
 
-// The controls of window p, found again only when p is another window.
 inline const Controles& C(const Principal& p)
 {
     static std::unique_ptr<Controles> ultimos;

@@ -128,8 +128,7 @@ inline QString Habilitadas(const Principal& p)
 // A button's or label's text, a frame's title.
 inline QString Texto(const QWidget* control)
 {
-    const QVariant texto = control->property("text");
-    return texto.isValid() ? texto.toString() : control->property("title").toString();
+    return control->property(control->property("text").isValid() ? "text" : "title").toString();
 }
 
 inline int ElementosVisibles(const Principal& p)
@@ -138,8 +137,7 @@ inline int ElementosVisibles(const Principal& p)
     return int(std::count_if(items.begin(), items.end(), [](const QGraphicsItem* i) { return i->isVisible(); }));
 }
 
-// Runs `accion` on the first modal T once it is active, where shortcuts reach it; it must close it, since it blocks
-// the opener.
+// Runs `accion` on the first modal T once active, where shortcuts reach it; it must close it, as it blocks the opener.
 template <typename T> struct AlAbrirse {
     QTimer sondeo;
     explicit AlAbrirse(std::function<void(T*)> accion)
